@@ -1,0 +1,32 @@
+#pragma once
+// What the main window needs from outside: the prompts, the configuration file, the
+// folders, the command line and a few services that tests replace.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/Paths.h"
+#include "config/Profile.h"
+#include "win/Prompt.h"
+
+namespace app {
+
+struct AppContext {
+  win::Prompter* prompter = nullptr;
+  config::Profile* profile = nullptr;
+  AppPaths paths;
+  bool trayMode = false;                 // UseSystemTray as read at start
+  std::vector<std::wstring> arguments;   // command-line arguments, program name excluded
+  // Plays a wave resource of the executable ("ID_WAVE1", "ID_WAVE2").
+  std::function<void(const wchar_t* resource)> playSound;
+  // The current local time.
+  std::function<SYSTEMTIME()> now;
+  // Opens a document, folder or address with the shell (verb "open").
+  std::function<void(const std::wstring& target, const std::wstring& directory, int show)> shellOpen;
+  // Runs once when the main window is first shown (start-up takes the splash down).
+  std::function<void()> onFirstShow;
+};
+
+}  // namespace app

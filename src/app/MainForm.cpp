@@ -1,0 +1,319 @@
+#include "app/MainForm.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <algorithm>
+
+#include "app/resource.h"
+#include "config/Keys.h"
+#include "win/Container.h"
+#include "win/DockLayout.h"
+#include "win/MessageLoop.h"
+#include "win/Text.h"
+
+namespace app {
+namespace keys = config::keys;
+
+namespace {
+constexpr wchar_t kClassName[] = L"TMainForm";
+constexpr int kStatusWidths[] = {75, 58, 62};
+constexpr int kTopSplitterHeight = 2;
+
+int ClampCoordinate(int value) { return std::clamp(value, -32000, 32000); }
+int ClampSize(int value) { return std::clamp(value, 0, 32000); }
+
+HFONT GuiFont() {
+  static HFONT font = [] {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    return ::CreateFontIndirectW(&metrics.lfMessageFont);
+  }();
+  return font;
+}
+}  // namespace
+
+TMainForm::TMainForm(AppContext& context) : context_(context) {}
+
+TMainForm::~TMainForm() {
+  if (accelerators_) ::DestroyAcceleratorTable(accelerators_);
+  // A hidden Re-Open submenu belongs to no menu and is freed here.
+  if (reopenMenu_ && topMenus_[kFileMenu] &&
+      ::GetMenuState(topMenus_[kFileMenu], FileMenuReOpen, MF_BYCOMMAND) == static_cast<UINT>(-1))
+    ::DestroyMenu(reopenMenu_);
+}
+
+bool TMainForm::Create() {
+  RegisterClassOnce(kClassName, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
+  int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
+  int left = ClampCoordinate(profile().ReadInt(keys::Left.section, keys::Left.key, (screenWidth - 445) / 2));
+  int top = ClampCoordinate(profile().ReadInt(keys::Top.section, keys::Top.key, (screenHeight - 400) / 2));
+  int width = ClampSize(profile().Read(keys::Width));
+  int height = ClampSize(profile().Read(keys::Height));
+  HWND owner = nullptr;
+  if (context_.trayMode) {
+    // Windows that have an owner get no taskbar button: in tray mode the main window
+    // is owned by a hidden tool window, and the tray icon is the way back.
+    owner = ::CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"Tarnwick", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                              ::GetModuleHandleW(nullptr), nullptr);
+  }
+  HWND hwnd = CreateHandle(0, kClassName, L"Tarnwick",
+                           WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, left, top, width, height, owner, nullptr);
+  if (!hwnd) return false;
+  FormCreate();
+  return true;
+}
+
+void TMainForm::Show(int showCommand) {
+  ::ShowWindow(hwnd(), showCommand);
+  ::UpdateWindow(hwnd());
+}
+
+void TMainForm::FormCreate() {
+  busy_ = false;
+  firstTick_ = true;
+  tempFiles_.clear();
+
+  int icon = profile().Read(keys::Icon);
+  if (icon >= 0 && icon < 1000) {
+    HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    appIcon_.reset(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP_BASE + icon), IMAGE_ICON,
+                                                    ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON), 0)));
+    appIconSmall_.reset(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP_BASE + icon), IMAGE_ICON,
+                                                         ::GetSystemMetrics(SM_CXSMICON),
+                                                         ::GetSystemMetrics(SM_CYSMICON), 0)));
+    if (appIcon_) ::SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon_.get()));
+    if (appIconSmall_) ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall_.get()));
+  }
+
+  BuildMenus();
+  BuildAccelerators();
+  CreateBars();
+  CreateStatusBar();
+  CreatePageControl();
+  BuildToolBar();
+
+  ::SetTimer(hwnd(), kMainTimer, 1, nullptr);
+
+  TabImages = profile().Read(keys::FileTabImage);
+  if (TabImages) {
+    HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    tabImageList_.reset(::ImageList_LoadImageW(instance, MAKEINTRESOURCEW(IDB_TAB_STATES), 16, 0, RGB(255, 0, 255),
+                                               IMAGE_BITMAP, LR_CREATEDIBSECTION));
+    LONG style = ::GetWindowLongW(pageControl_, GWL_STYLE);
+    ::SetWindowLongW(pageControl_, GWL_STYLE, style | TCS_FORCEICONLEFT);
+    TabCtrl_SetImageList(pageControl_, tabImageList_.get());
+  }
+
+  NewDocument(0, L"txt");
+
+  sideBarWidth_ = profile().Read(keys::SideBarWidth);
+  LayoutFrame();
+}
+
+void TMainForm::CreateBars() {
+  HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  DWORD barStyle = WS_CHILD | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN |
+                   CCS_NODIVIDER;
+  toolBar_ = ::CreateWindowExW(0, TOOLBARCLASSNAMEW, L"", barStyle | TBSTYLE_WRAPABLE, 0, 0, 0, 0, hwnd(), nullptr,
+                               instance, nullptr);
+  ::SendMessageW(toolBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  formatBar_ = ::CreateWindowExW(0, TOOLBARCLASSNAMEW, L"", barStyle, 0, 0, 0, 0, hwnd(), nullptr, instance, nullptr);
+  ::SendMessageW(formatBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  topSplitter_ = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_ETCHEDHORZ, 0, 0, 0, kTopSplitterHeight, hwnd(),
+                                   nullptr, instance, nullptr);
+  bool showToolBar = profile().Read(keys::ShowToolBar);
+  ::ShowWindow(toolBar_, showToolBar ? SW_SHOWNA : SW_HIDE);
+  ::ShowWindow(formatBar_, profile().Read(keys::ShowFormatBar) ? SW_SHOWNA : SW_HIDE);
+  ::ShowWindow(topSplitter_, showToolBar ? SW_HIDE : SW_SHOWNA);
+}
+
+void TMainForm::CreateStatusBar() {
+  statusBar_ = ::CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_NOPARENTALIGN |
+                                                               CCS_NORESIZE | CCS_NODIVIDER,
+                                 0, 0, 0, 0, hwnd(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
+  int edges[4];
+  int right = 0;
+  for (int i = 0; i < 3; ++i) edges[i] = (right += kStatusWidths[i]);
+  edges[3] = -1;
+  ::SendMessageW(statusBar_, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(edges));
+}
+
+void TMainForm::CreatePageControl() {
+  DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TCS_FOCUSNEVER;
+  if (profile().Read(keys::TryIt)) style |= TCS_HOTTRACK;
+  int tabStyle = profile().Read(keys::FileTabStyle);
+  if (tabStyle == 1)
+    style |= TCS_BUTTONS;
+  else if (tabStyle == 0 && profile().Read(keys::FileTabBelow))
+    style |= TCS_BOTTOM;
+  pageControl_ = ::CreateWindowExW(0, WC_TABCONTROLW, L"", style, 0, 0, 0, 0, hwnd(), nullptr,
+                                   ::GetModuleHandleW(nullptr), nullptr);
+  ::SendMessageW(pageControl_, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
+  ::SetWindowSubclass(pageControl_, &TMainForm::PageControlWindowProc, 1, reinterpret_cast<DWORD_PTR>(this));
+  ::DragAcceptFiles(pageControl_, TRUE);
+}
+
+namespace {
+int BarHeight(HWND bar) {
+  if (!bar || !(::GetWindowLongW(bar, GWL_STYLE) & WS_VISIBLE)) return 0;
+  int count = static_cast<int>(::SendMessageW(bar, TB_BUTTONCOUNT, 0, 0));
+  int bottom = 0;
+  for (int i = 0; i < count; ++i) {
+    RECT r{};
+    if (::SendMessageW(bar, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r))) bottom = std::max<int>(bottom, r.bottom);
+  }
+  return count ? bottom + 2 : 0;
+}
+
+bool Visible(HWND hwnd) { return hwnd && (::GetWindowLongW(hwnd, GWL_STYLE) & WS_VISIBLE); }
+}  // namespace
+
+void TMainForm::LayoutFrame() {
+  if (!hwnd()) return;
+  RECT client;
+  ::GetClientRect(hwnd(), &client);
+  // A wrapping tool bar needs its width before it can tell its height.
+  if (toolBar_) ::MoveWindow(toolBar_, 0, 0, client.right, std::max<int>(BarHeight(toolBar_), 1), FALSE);
+  int statusHeight = 0;
+  if (Visible(statusBar_)) {
+    RECT r;
+    ::SendMessageW(statusBar_, WM_SIZE, 0, 0);
+    ::GetWindowRect(statusBar_, &r);
+    statusHeight = std::max<int>(r.bottom - r.top, 20);
+  }
+  std::vector<win::DockItem> items = {
+      {win::Dock::Top, Visible(topSplitter_) ? kTopSplitterHeight : 0},
+      {win::Dock::Top, BarHeight(toolBar_)},
+      {win::Dock::Top, BarHeight(formatBar_)},
+      {win::Dock::Bottom, statusHeight},
+      {win::Dock::Fill, 0},
+  };
+  auto rects = win::LayOut(items, {client.left, client.top, client.right, client.bottom});
+  HWND windows[] = {topSplitter_, toolBar_, formatBar_, statusBar_, pageControl_};
+  for (size_t i = 0; i < rects.size(); ++i) {
+    if (!windows[i]) continue;
+    const win::DockRect& r = rects[i];
+    ::MoveWindow(windows[i], r.left, r.top, r.width(), r.height(), TRUE);
+  }
+  LayoutPages();
+}
+
+void TMainForm::LayoutPages() {
+  if (!pageControl_) return;
+  RECT r;
+  ::GetClientRect(pageControl_, &r);
+  TabCtrl_AdjustRect(pageControl_, FALSE, &r);
+  for (auto& slot : slots_) {
+    if (!slot) continue;
+    if (slot->number == ActiveSlot || Visible(slot->page))
+      ::MoveWindow(slot->page, r.left, r.top, std::max<int>(0, r.right - r.left), std::max<int>(0, r.bottom - r.top),
+                   TRUE);
+  }
+}
+
+void TMainForm::FormShow() {
+  if (context_.onFirstShow) {
+    auto onFirstShow = std::move(context_.onFirstShow);
+    context_.onFirstShow = nullptr;
+    onFirstShow();
+  }
+}
+
+void TMainForm::SaveWindowState() {
+  if (!::IsZoomed(hwnd())) {
+    RECT r;
+    if (::IsIconic(hwnd())) {
+      WINDOWPLACEMENT placement{sizeof(placement)};
+      ::GetWindowPlacement(hwnd(), &placement);
+      r = placement.rcNormalPosition;
+      MONITORINFO monitor{sizeof(monitor)};
+      ::GetMonitorInfoW(::MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &monitor);
+      // The normal position is in work-area coordinates.
+      ::OffsetRect(&r, monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top);
+    } else {
+      ::GetWindowRect(hwnd(), &r);
+    }
+    profile().Write(keys::Left, r.left);
+    profile().Write(keys::Top, r.top);
+    profile().Write(keys::Width, r.right - r.left);
+    profile().Write(keys::Height, r.bottom - r.top);
+  }
+  profile().Write(keys::ShowToolBar, Visible(toolBar_));
+  profile().Write(keys::ShowFormatBar, Visible(formatBar_));
+  profile().Write(keys::ShowStatusBar, Visible(statusBar_));
+  profile().Write(keys::AlwaysOnTop, alwaysOnTop_);
+  profile().Write(keys::ShowHints, showHints_);
+  profile().Write(keys::ShowRuler, rulerShown_);
+  profile().Write(keys::StatusBarHints, statusBarHints_);
+  profile().Write(keys::SideBarState, sideBarState_);
+  profile().Write(keys::SideBarWidth, sideBarWidth_);
+}
+
+void TMainForm::FormClose() {
+  SaveWindowState();
+}
+
+void TMainForm::FormDestroy() {
+  ::KillTimer(hwnd(), kMainTimer);
+  tempFiles_.clear();
+}
+
+void TMainForm::OnTimer(UINT_PTR id) {
+  if (id == kMainTimer) TimerTimer();
+}
+
+void TMainForm::CreateTrayIcon() {}
+
+LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE:
+      LayoutFrame();
+      return 0;
+    case WM_TIMER:
+      OnTimer(wParam);
+      return 0;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      return 0;
+    case WM_INITMENUPOPUP:
+      OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
+      return 0;
+    case WM_MENUSELECT:
+      OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+      return 0;
+    case WM_NOTIFY:
+      return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
+    case WM_SHOWWINDOW:
+      if (wParam) FormShow();
+      break;
+    case WM_SETFOCUS:
+      FocusActiveEditor();
+      return 0;
+    case WM_CLOSE:
+      if (FormCloseQuery()) {
+        FormClose();
+        ::DestroyWindow(hwnd());
+      }
+      return 0;
+    case WM_QUERYENDSESSION:
+      return FormCloseQuery() ? TRUE : FALSE;
+    case WM_ENDSESSION:
+      if (wParam)
+        FormClose();
+      else if (TabCount() == 0)
+        NewDocument(0, L"txt");  // the session goes on after all
+      return 0;
+    case WM_DESTROY:
+      FormDestroy();
+      ::PostQuitMessage(0);
+      return 0;
+  }
+  return DefaultProc(message, wParam, lParam);
+}
+
+void TMainForm::FileMenuExitClick(const Sender&) { ::PostMessageW(hwnd(), WM_CLOSE, 0, 0); }
+
+}  // namespace app

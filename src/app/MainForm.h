@@ -1,0 +1,269 @@
+#pragma once
+// The main window: menus, bars, the document tabs and the slot table behind them.
+// Its members are defined over several files, one per subsystem.
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/AppContext.h"
+#include "app/Command.h"
+#include "win/Handles.h"
+#include "win/Window.h"
+#include "workspace/DocumentSlot_win.h"
+#include "workspace/SlotRules.h"
+
+namespace app {
+
+class TMainForm : public win::Window {
+ public:
+  static constexpr UINT_PTR kMainTimer = 1;
+  static constexpr UINT_PTR kTrayTimer = 2;
+  explicit TMainForm(AppContext& context);
+  ~TMainForm() override;
+
+  // Creates the window (FormCreate runs inside); it is shown by Show.
+  bool Create();
+  void Show(int showCommand);
+
+  // --- what tests and other windows read
+  AppContext& context() { return context_; }
+  config::Profile& profile() { return *context_.profile; }
+  win::Prompter& prompter() { return *context_.prompter; }
+  HWND PageControl() const { return pageControl_; }
+  HWND StatusBar() const { return statusBar_; }
+  HWND ToolBar() const { return toolBar_; }
+  HWND FormatBar() const { return formatBar_; }
+  HWND TopSplitter() const { return topSplitter_; }
+  HMENU MenuOf(TopMenu menu) const;
+  HACCEL Accelerators() const;
+  int TabCount() const;
+  int TabIndexOfSlot(int slot) const;
+  int SlotOfTab(int tabIndex) const;
+  std::wstring TabCaption(int tabIndex) const;
+  int TabImage(int tabIndex) const;
+  std::wstring StatusText(int panel) const;
+  workspace::DocumentSlot* Slot(int number) { return slots_[static_cast<size_t>(number)].get(); }
+  workspace::DocumentSlot& Active() { return *slots_[static_cast<size_t>(ActiveSlot)]; }
+  workspace::RichEditor& ActiveEditor() { return Active().editor; }
+  bool Busy() const { return busy_; }
+  bool FirstTickPending() const { return firstTick_; }
+  void SetBusy(bool busy) { busy_ = busy; }
+
+  // Runs a command as its menu item would: the menu's refresh first, then the
+  // handler when the item is enabled. Returns false when nothing ran.
+  bool RunCommand(unsigned id, Sender::Kind kind = Sender::Kind::Menu, int tag = -1);
+  // The refresh of the menu holding `id`, then whether its item is enabled.
+  bool IsCommandEnabled(unsigned id);
+  bool IsCommandChecked(unsigned id);
+
+  // --- document slots and tabs
+  int ActiveSlot = 0;
+  bool LimitReported = false;
+  bool TabImages = true;
+  bool PlaySoundsOn = false;
+
+  bool NewDocument(int format, const std::wstring& extension);
+  void PageControlChange();
+  void UpdateTabImage();
+  void DestroySlot();
+  void SelectAfterClose(int oldTabIndex);
+  void MakeTempFileName();
+  void DeleteTempFile();
+  const std::wstring& TempFileOf(int slot) const;
+  int CaretLine();
+  int CaretColumn();
+  void MemoChange(int slot);
+  void MemoKeyPress(wchar_t key);
+  void MemoSelectionChange();
+  void ActivateTab(int tabIndex);
+  void SetTabCaption(int slot, const std::wstring& displayName);
+  void ReportLimit();
+  void FocusActiveEditor();
+  // Replaces the active editor by a fresh control filled by `fill` (see ReplaceEditor).
+  void ReplaceActiveEditor(const std::function<void(workspace::RichEditor&)>& fill);
+
+  // --- tool bar states (by tag; a tag without a button is ignored)
+  void BuildToolBar();
+  void SetToolEnabled(int tag, bool enabled);
+  void SetToolPressed(int tag, bool pressed);
+  void RefreshToolStates();
+  bool IsToolEnabled(int tag) const;
+  bool IsToolPressed(int tag) const;
+  std::vector<int> ToolBarTags() const;  // left to right; -1 for separators
+
+  // --- start-up and close
+  void TimerTimer();
+  bool FormCloseQuery();
+  void FormClose();
+
+  // --- opening, saving and closing documents
+  void OpenDocument(std::wstring name);
+  void LoadFileTypes();
+  // Saves the active document as File > Save does; false when the user cancelled the
+  // Save As dialog or the write failed (the error has been shown then).
+  bool SaveActiveDocument();
+  bool SaveActiveDocumentAs(bool chooseFilter = true);
+  // The save prompt of the closing commands; false means stop closing.
+  bool ConfirmClose();
+  void ReOpenLastDocuments();
+  const std::wstring& OpenFilter() const { return openFilter_; }
+  const std::wstring& OpenInitialDir() const { return openInitialDir_; }
+  const std::wstring& SaveInitialDir() const { return saveInitialDir_; }
+
+  // --- command handlers
+  void FileMenuNewClick(const Sender&);
+  void FileMenuOpenClick(const Sender&);
+  void FileMenuReloadClick(const Sender&);
+  void FileMenuSaveClick(const Sender&);
+  void FileMenuSaveAsClick(const Sender&);
+  void FileMenuSaveAllClick(const Sender&);
+  void FileMenuCloseClick(const Sender&);
+  void FileMenuCloseAllClick(const Sender&);
+  void FileMenuExitClick(const Sender&);
+  void ReopenMenuClearListClick(const Sender&);
+  void LoadFavorite(const Sender&);
+  void NewMenuClick(const Sender&);
+  void FolderHistoryClick(const Sender&);
+  void HelpMenuAboutClick(const Sender&);
+  void DocumentMenuWordWrapClick(const Sender&);
+  void DocumentMenuReadOnlyClick(const Sender&);
+  void EditMenuTimeClick(const Sender&);
+  void EditMenuDateClick(const Sender&);
+  void EditInsertTimeAndDateClick(const Sender&);
+  void ViewMenuToolBarClick(const Sender&);
+  void ViewMenuFormatBarClick(const Sender&);
+  void ViewMenuStatusBarClick(const Sender&);
+  void ViewMenuRulerClick(const Sender&);
+  void ViewMenuAlwaysOnTopClick(const Sender&);
+  void HelpMenuShowHintsClick(const Sender&);
+  void HelpMenuStatusBarHintsClick(const Sender&);
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  friend struct MainFormAccess;
+
+  // frame
+  void FormCreate();
+  void FormShow();
+  void FormDestroy();
+  void CreateBars();
+  void CreatePageControl();
+  void CreateStatusBar();
+  void LayoutFrame();
+  void OnTimer(UINT_PTR id);
+  void FirstTickSetUp();
+  void PickUpHandOff();
+  void PrintFromRequest();
+  void CreateTrayIcon();
+  void SaveWindowState();
+
+  // menus and commands
+  void BuildMenus();
+  HMENU BuildMenu(const MenuLine* lines, size_t count, size_t& index, int depth, TopMenu top);
+  void BuildAccelerators();
+  void RefreshMenu(TopMenu menu);
+  void OnCommand(unsigned id, unsigned code, HWND control);
+  void OnControlCommand(unsigned id, unsigned code, HWND control);
+  bool Execute(unsigned id, Sender::Kind kind, int tag, bool refreshFirst);
+  bool RunDynamicItem(const Sender& sender);
+  std::wstring DynamicItemHint(unsigned id, const std::wstring& fallback);
+  LRESULT OnNotify(NMHDR& header);
+  void OnInitMenuPopup(HMENU menu);
+  void OnMenuSelect(unsigned item, unsigned flags, HMENU menu);
+  void ShowHint(const std::wstring& hint);
+  LRESULT OnToolBarNotify(NMHDR& header);
+  LRESULT OnToolTip(NMHDR& header);
+  int ToolButtonCommand(int tag) const;
+  void EnableItem(unsigned id, bool enabled);
+  void CheckItem(unsigned id, bool checked);
+  void FileMenuClick();
+  void EditMenuClick();
+  void SearchMenuClick();
+  void FormatMenuClick();
+  void DocumentMenuClick();
+  void FavoritesMenuClick();
+  void ViewMenuClick();
+  void HelpMenuClick();
+  void TabPopupMenuPopup();
+  void PopupMenuPopup();
+  void TrayPopupMenuPopup();
+  void DisableUnavailable(HMENU menu);
+
+  // slots and tabs
+  static LRESULT CALLBACK PageControlWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                                UINT_PTR id, DWORD_PTR data);
+  static LRESULT CALLBACK EditorProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                     DWORD_PTR data);
+  bool MemoKeyDown(HWND editor, WPARAM key);
+  void OnDropFiles(HDROP drop);
+  void PageControlMouseDown(POINT screenPoint);
+  void ShowTabMenu(POINT screenPoint);
+  void ShowEditorMenu(HWND editor, POINT screenPoint);
+  void ShowActivePage();
+  void LayoutPages();
+  workspace::EditorHooks Hooks();
+  void SetInsertModePanel();
+  void SetStatusText(int panel, const std::wstring& text);
+  COLORREF ColorOf(config::Color color) const;
+
+  void BuildReopenMenu();
+  void OnHistoryChanged();
+  void SetMenuImage(HMENU menu, unsigned id, int image);
+  void SetCommandImages(HMENU menu);
+  void ShowHelpTopic(int topic);
+  void BuildNewMenu(bool fileTypes);
+  void ShowNewMenu(int buttonTag, POINT screenPoint);
+  void RecordHistory(const std::wstring& name);
+  std::wstring TimeText();
+  std::wstring DateText();
+  void InsertText(const std::wstring& text);
+
+  AppContext& context_;
+  std::wstring openFilter_, saveFilter_;
+  std::wstring openInitialDir_ = L"\\", saveInitialDir_ = L"\\";
+  int openFilterIndex_ = 1, saveFilterIndex_ = 1;
+  win::UniqueMenu newMenu_;
+  HMENU reopenMenu_ = nullptr;  // owned by the File menu while shown there
+  std::vector<std::wstring> reopenHints_;
+  std::vector<std::wstring> newMenuHints_;
+  std::vector<int> newMenuTags_;
+  bool newMenuShowsTypes_ = true;
+  std::array<std::unique_ptr<workspace::DocumentSlot>, workspace::kSlotCount> slots_;
+  std::vector<std::wstring> tempFiles_;
+  bool busy_ = false;
+  bool firstTick_ = true;
+  bool printDialogOpen_ = false;
+  int sideBarState_ = 0;
+  int sideBarWidth_ = 91;
+  bool rulerShown_ = false;
+  bool alwaysOnTop_ = false;
+  bool statusBarHints_ = false;
+  bool showHints_ = true;
+
+  HWND toolBar_ = nullptr;
+  HWND formatBar_ = nullptr;
+  HWND topSplitter_ = nullptr;
+  HWND pageControl_ = nullptr;
+  HWND statusBar_ = nullptr;
+  HMENU menuBar_ = nullptr;
+  std::array<HMENU, 12> topMenus_{};
+  std::map<unsigned, TopMenu> ownerMenus_;  // command -> the menu whose refresh covers it
+  win::UniqueMenu tabMenu_, editorPopup_, trayMenu_;
+  HACCEL accelerators_ = nullptr;
+  win::UniqueImageList tabImageList_;
+  win::UniqueImageList toolImages_;
+  bool menuImages_ = true;
+  std::map<int, win::UniqueBitmap> menuBitmaps_;  // by image: tool tags, then 1000 + menu picture
+  win::UniqueIcon appIcon_, appIconSmall_;
+};
+
+}  // namespace app

@@ -1,0 +1,7 @@
+#include <windows.h>
+
+#include "app/Startup.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+  return app::RunTarnwick(instance, showCommand);
+}

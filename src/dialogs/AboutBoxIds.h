@@ -1,0 +1,13 @@
+/* Resource numbers of the about box. */
+#pragma once
+#define IDD_ABOUT 2001
+#define IDC_ABOUT_TABS 2010
+#define IDC_ABOUT_HEADER 2011
+#define IDC_ABOUT_VERSION 2012
+#define IDC_ABOUT_BEVEL 2013
+#define IDC_ABOUT_UPDATES 2014
+#define IDC_ABOUT_LINK 2015
+#define IDC_ABOUT_THANKS 2016
+#define IDC_ABOUT_CREDITS 2017
+#define IDM_ABOUT_OPEN 2020
+#define IDM_ABOUT_COPYLINK 2021

@@ -1,0 +1,184 @@
+#include "workspace/DocumentFile_win.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "win/Encoding.h"
+#include "win/Handles.h"
+#include "win/Text.h"
+#include "win/Window.h"
+#include "workspace/SlotRules.h"
+
+namespace workspace {
+namespace {
+
+[[noreturn]] void Fail(const wchar_t* what, const std::wstring& path, DWORD error) {
+  throw win::Error(win::Fill(what, {path}) + L"\n" + win::SystemErrorText(error));
+}
+
+}  // namespace
+
+bool IsRichTextFile(const std::wstring& path) {
+  win::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
+  char head[5];
+  DWORD got = 0;
+  if (!::ReadFile(file.get(), head, 5, &got, nullptr) || got != 5) return false;
+  return std::string_view(head, 5) == "{\\rtf";
+}
+
+bool FileExists(const std::wstring& path) {
+  DWORD attributes = ::GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FolderExists(const std::wstring& path) {
+  DWORD attributes = ::GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool CanOpenForReading(const std::wstring& path) {
+  win::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return file.valid();
+}
+
+bool HasReadOnlyAttribute(const std::wstring& path) {
+  DWORD attributes = ::GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+std::wstring ShellPathName(const std::wstring& path) {
+  if (path.empty() || path.find_first_of(L"*?") != std::wstring::npos) return path;
+  DWORD length = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (!length) return path;
+  std::vector<wchar_t> full(length + 1);
+  if (!::GetFullPathNameW(path.c_str(), length + 1, full.data(), nullptr)) return path;
+  length = ::GetLongPathNameW(full.data(), nullptr, 0);
+  if (!length) return path;
+  std::vector<wchar_t> longBuffer(length + 1);
+  DWORD got = ::GetLongPathNameW(full.data(), longBuffer.data(), length + 1);
+  if (!got || got > length) return path;
+  std::wstring longPath(longBuffer.data(), got);
+
+  // Each part as the file system spells it, so that letter case cannot make one file
+  // look like two.
+  size_t rootEnd = 0;
+  std::wstring result;
+  if (longPath.size() >= 3 && longPath[1] == L':' && longPath[2] == L'\\') {
+    result = std::wstring(1, static_cast<wchar_t>(towupper(longPath[0]))) + L":\\";
+    rootEnd = 3;
+  } else if (longPath.compare(0, 2, L"\\\\") == 0) {
+    size_t server = longPath.find(L'\\', 2);
+    size_t share = server == std::wstring::npos ? server : longPath.find(L'\\', server + 1);
+    if (share == std::wstring::npos) return longPath;
+    result = longPath.substr(0, share + 1);
+    rootEnd = share + 1;
+  } else {
+    return longPath;
+  }
+  size_t start = rootEnd;
+  while (start < longPath.size()) {
+    size_t end = longPath.find(L'\\', start);
+    std::wstring part = longPath.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start);
+    if (!part.empty()) {
+      WIN32_FIND_DATAW data;
+      win::UniqueFind find(::FindFirstFileW((result + part).c_str(), &data));
+      if (!find) return longPath;
+      result += data.cFileName;
+      if (end != std::wstring::npos) result += L'\\';
+    }
+    if (end == std::wstring::npos) break;
+    start = end + 1;
+  }
+  return result;
+}
+
+std::string ReadFileBytes(const std::wstring& path) {
+  win::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                     OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!file) Fail(L"Unable to read \"%s\".", path, ::GetLastError());
+  LARGE_INTEGER size{};
+  ::GetFileSizeEx(file.get(), &size);
+  std::string bytes;
+  bytes.reserve(static_cast<size_t>(size.QuadPart));
+  std::vector<char> buffer(1 << 20);
+  for (;;) {
+    DWORD got = 0;
+    if (!::ReadFile(file.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr))
+      Fail(L"Unable to read \"%s\".", path, ::GetLastError());
+    if (got == 0) break;
+    bytes.append(buffer.data(), got);
+  }
+  return bytes;
+}
+
+void LoadDocument(RichEditor& editor, const std::wstring& path) {
+  std::string bytes = ReadFileBytes(path);
+  if (editor.IsPlainText()) {
+    std::wstring text = win::FromAnsi(bytes);
+    if (static_cast<long long>(text.size()) >= editor.MaxLength())
+      editor.SetMaxLength(static_cast<long>(text.size()) + 1);
+    editor.StreamInText(text);
+  } else {
+    // The limit also bounds rich text while it streams in; the text is never longer
+    // than the file.
+    if (static_cast<long long>(bytes.size()) >= editor.MaxLength())
+      editor.SetMaxLength(static_cast<long>(std::min<size_t>(bytes.size() + 1, 0x7FFFFFFE)));
+    editor.StreamInRtf(bytes);
+  }
+}
+
+void SaveDocument(const RichEditor& editor, const std::wstring& path) {
+  std::string bytes = editor.IsPlainText() ? win::ToAnsi(editor.StreamOutText()) : editor.StreamOutRtf();
+  WriteFileSafely(path, bytes);
+}
+
+void WriteFileSafely(const std::wstring& path, std::string_view bytes) {
+  std::wstring folder = win::FolderPart(path);
+  if (folder.empty()) folder = L".\\";
+  wchar_t temp[MAX_PATH + 1] = L"";
+  if (!::GetTempFileNameW(folder.c_str(), L"twk", 0, temp)) Fail(L"Unable to save \"%s\".", path, ::GetLastError());
+  std::wstring tempPath = temp;
+  auto discard = [&tempPath] { ::DeleteFileW(tempPath.c_str()); };
+  {
+    win::UniqueFile file(::CreateFileW(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+      DWORD error = ::GetLastError();
+      discard();
+      Fail(L"Unable to save \"%s\".", path, error);
+    }
+    size_t done = 0;
+    while (done < bytes.size()) {
+      DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 24));
+      DWORD written = 0;
+      if (!::WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr) || written == 0) {
+        DWORD error = ::GetLastError();
+        file.reset();
+        discard();
+        Fail(L"Unable to save \"%s\".", path, error ? error : ERROR_WRITE_FAULT);
+      }
+      done += written;
+    }
+    LARGE_INTEGER size{};
+    if (!::FlushFileBuffers(file.get()) || !::GetFileSizeEx(file.get(), &size) ||
+        static_cast<unsigned long long>(size.QuadPart) != bytes.size()) {
+      DWORD error = ::GetLastError();
+      file.reset();
+      discard();
+      Fail(L"Unable to save \"%s\".", path, error ? error : ERROR_WRITE_FAULT);
+    }
+  }
+  DWORD attributes = ::GetFileAttributesW(path.c_str());
+  if (!::MoveFileExW(tempPath.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DWORD error = ::GetLastError();
+    discard();
+    Fail(L"Unable to save \"%s\".", path, error);
+  }
+  if (attributes != INVALID_FILE_ATTRIBUTES) ::SetFileAttributesW(path.c_str(), attributes);
+}
+
+}  // namespace workspace

@@ -1,0 +1,42 @@
+#pragma once
+// Documents on disk: reading into an editor, writing from it, and the checks that
+// opening makes before it reads.
+#include <string>
+#include <string_view>
+
+#include "workspace/RichEditor_win.h"
+
+namespace workspace {
+
+// True exactly when the file's first five bytes are "{\rtf".
+bool IsRichTextFile(const std::wstring& path);
+
+// One spelling per existing file: the full, long form with each part as it is on
+// disk. A path that cannot be resolved comes back unchanged.
+std::wstring ShellPathName(const std::wstring& path);
+
+bool FileExists(const std::wstring& path);    // an existing file, not a folder
+bool FolderExists(const std::wstring& path);
+// True when the file opens for reading (as the editor would open it).
+bool CanOpenForReading(const std::wstring& path);
+bool HasReadOnlyAttribute(const std::wstring& path);
+
+// Loads the whole file into the (empty) editor in the editor's present format: rich
+// text is interpreted, plain text is taken as text of the system code page. The
+// editor's limit is raised when the file is longer, so nothing is cut. Throws
+// win::Error naming the file when it cannot be read.
+void LoadDocument(RichEditor& editor, const std::wstring& path);
+
+// Writes the editor's content in its format (RTF, or plain text in the system code
+// page with CR LF line breaks). The new content goes to a temporary file in the same
+// folder first, which then replaces the original in one step, so a failure never
+// leaves a truncated file. Throws win::Error naming the file on failure.
+void SaveDocument(const RichEditor& editor, const std::wstring& path);
+
+// The replace-in-one-step write used by SaveDocument.
+void WriteFileSafely(const std::wstring& path, std::string_view bytes);
+
+// The whole file as bytes; throws win::Error naming the file.
+std::string ReadFileBytes(const std::wstring& path);
+
+}  // namespace workspace

@@ -1,0 +1,305 @@
+// The slot table and the document tabs of the main window.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <algorithm>
+
+#include "app/MainForm.h"
+#include "config/Keys.h"
+#include "win/Container.h"
+#include "win/PaintSuspender.h"
+#include "win/Text.h"
+
+namespace app {
+namespace keys = config::keys;
+using workspace::DocumentSlot;
+using workspace::RichEditor;
+
+namespace {
+
+const std::wstring kNoTempFile;
+
+}  // namespace
+
+COLORREF TMainForm::ColorOf(config::Color color) const {
+  return config::ResolveColor(color, [](int index) { return static_cast<std::uint32_t>(::GetSysColor(index)); });
+}
+
+workspace::EditorHooks TMainForm::Hooks() {
+  workspace::EditorHooks hooks;
+  hooks.proc = &TMainForm::EditorProc;
+  hooks.data = reinterpret_cast<DWORD_PTR>(this);
+  return hooks;
+}
+
+int TMainForm::TabCount() const { return pageControl_ ? TabCtrl_GetItemCount(pageControl_) : 0; }
+
+int TMainForm::SlotOfTab(int tabIndex) const {
+  TCITEMW item{};
+  item.mask = TCIF_PARAM;
+  if (!TabCtrl_GetItem(pageControl_, tabIndex, &item)) return -1;
+  return static_cast<int>(item.lParam);
+}
+
+int TMainForm::TabIndexOfSlot(int slot) const {
+  for (int i = 0, count = TabCount(); i < count; ++i)
+    if (SlotOfTab(i) == slot) return i;
+  return -1;
+}
+
+std::wstring TMainForm::TabCaption(int tabIndex) const {
+  wchar_t buffer[600] = L"";
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = buffer;
+  item.cchTextMax = 600;
+  TabCtrl_GetItem(pageControl_, tabIndex, &item);
+  return buffer;
+}
+
+int TMainForm::TabImage(int tabIndex) const {
+  TCITEMW item{};
+  item.mask = TCIF_IMAGE;
+  TabCtrl_GetItem(pageControl_, tabIndex, &item);
+  return item.iImage;
+}
+
+void TMainForm::SetTabCaption(int slot, const std::wstring& displayName) {
+  int index = TabIndexOfSlot(slot);
+  if (index < 0) return;
+  std::wstring caption = win::EscapeAmpersands(displayName);
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = caption.data();
+  TabCtrl_SetItem(pageControl_, index, &item);
+  LayoutPages();
+}
+
+bool TMainForm::NewDocument(int format, const std::wstring& extension) {
+  auto free = workspace::LowestFreeSlot([this](int n) { return slots_[static_cast<size_t>(n)] != nullptr; });
+  if (!free) return false;
+  int number = *free;
+  ActiveSlot = number;
+  std::wstring name = workspace::UntitledName(number, extension);
+  bool plain = format == 0;
+  {
+    win::PaintSuspender suspend(hwnd());
+    auto slot = std::make_unique<DocumentSlot>();
+    slot->number = number;
+    COLORREF pageColor = ColorOf(profile().Read(keys::EditorBGColor));
+    slot->page = win::CreateContainer(pageControl_, pageColor);
+    std::wstring caption = win::EscapeAmpersands(name);
+    TCITEMW item{};
+    item.mask = TCIF_TEXT | TCIF_PARAM | TCIF_IMAGE;
+    item.pszText = caption.data();
+    item.lParam = number;
+    item.iImage = -1;
+    int index = TabCtrl_InsertItem(pageControl_, TabCount(), &item);
+    slot->fileName = name;
+
+    slot->panel = win::CreateContainer(slot->page, pageColor);
+    win::SetDock(slot->panel, win::Dock::Fill, 50);
+    ::ShowWindow(slot->panel, SW_SHOWNA);
+    slot->editor = workspace::CreateEditor(slot->panel, number, plain, Hooks());
+    RichEditor& editor = slot->editor;
+    editor.SetMaxLength(workspace::kEditorMaxLength);
+
+    workspace::FontSpec font;
+    if (plain) {
+      slot->background = pageColor;
+      font.color = ColorOf(profile().Read(keys::EditorColor));
+    } else {
+      slot->background = ColorOf(profile().Read(keys::RTFBGColor));
+      font.color = RGB(0, 0, 0);
+    }
+    editor.SetBackground(slot->background);
+    font.name = profile().Read(keys::EditorFont);
+    font.points = std::clamp(profile().Read(keys::EditorSize), 1, 1638);
+    font.bold = profile().Read(keys::EditorBold);
+    font.italic = profile().Read(keys::EditorItalic);
+    font.underline = profile().Read(keys::EditorUnderline);
+    font.strikeOut = profile().Read(keys::EditorStrikeOut);
+    editor.SetDefaultFont(font);
+    editor.SetWordWrap(plain ? profile().Read(keys::EditorWordWrap) : true);
+    ::ShowWindow(editor.hwnd(), SW_SHOWNA);
+    slot->insertMode = true;
+    slot->hasFile = false;
+    slots_[static_cast<size_t>(number)] = std::move(slot);
+
+    TabCtrl_SetCurSel(pageControl_, index);
+    PageControlChange();
+    if (TabImages) {
+      TCITEMW image{};
+      image.mask = TCIF_IMAGE;
+      image.iImage = 0;
+      TabCtrl_SetItem(pageControl_, index, &image);
+    }
+  }
+  DocumentSlot& slot = *slots_[static_cast<size_t>(number)];
+  slot.changeAttached = true;
+  slot.editor.SetModified(false);
+  RefreshToolStates();
+  return true;
+}
+
+void TMainForm::ShowActivePage() {
+  for (auto& slot : slots_) {
+    if (!slot) continue;
+    bool active = slot->number == ActiveSlot;
+    if (active) {
+      RECT r;
+      ::GetClientRect(pageControl_, &r);
+      TabCtrl_AdjustRect(pageControl_, FALSE, &r);
+      ::SetWindowPos(slot->page, HWND_TOP, r.left, r.top, std::max<int>(0, r.right - r.left),
+                     std::max<int>(0, r.bottom - r.top), SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    } else if (::GetWindowLongW(slot->page, GWL_STYLE) & WS_VISIBLE) {
+      ::ShowWindow(slot->page, SW_HIDE);
+    }
+  }
+}
+
+void TMainForm::PageControlChange() {
+  int tab = TabCtrl_GetCurSel(pageControl_);
+  if (tab < 0) return;
+  int slot = SlotOfTab(tab);
+  if (slot < 0 || !slots_[static_cast<size_t>(slot)]) return;
+  ActiveSlot = slot;
+  ShowActivePage();
+  SetInsertModePanel();
+  SetStatusText(2, ActiveEditor().IsPlainText() ? L"Plain Text" : L"Rich Text");
+  SetStatusText(3, Active().fileName);
+  MemoSelectionChange();
+  RefreshToolStates();
+}
+
+void TMainForm::ActivateTab(int tabIndex) {
+  TabCtrl_SetCurSel(pageControl_, tabIndex);
+  PageControlChange();
+}
+
+void TMainForm::SetInsertModePanel() { SetStatusText(1, Active().insertMode ? L"Insert" : L"Overwrite"); }
+
+void TMainForm::SetStatusText(int panel, const std::wstring& text) {
+  // A leading tab centres the text; the file name in panel 3 stays left-aligned.
+  std::wstring shown = panel < 3 ? L"\t" + text : text;
+  ::SendMessageW(statusBar_, SB_SETTEXTW, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(shown.c_str()));
+}
+
+std::wstring TMainForm::StatusText(int panel) const {
+  auto length = LOWORD(::SendMessageW(statusBar_, SB_GETTEXTLENGTHW, static_cast<WPARAM>(panel), 0));
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  ::SendMessageW(statusBar_, SB_GETTEXTW, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(length);
+  if (!text.empty() && text[0] == L'\t') text.erase(0, 1);
+  return text;
+}
+
+int TMainForm::CaretLine() {
+  return ActiveEditor().LineFromChar(ActiveEditor().Selection().cpMin);
+}
+
+int TMainForm::CaretColumn() {
+  long start = ActiveEditor().Selection().cpMin;
+  return static_cast<int>(start - ActiveEditor().LineIndex(ActiveEditor().LineFromChar(start)));
+}
+
+void TMainForm::MemoSelectionChange() {
+  if (!slots_[static_cast<size_t>(ActiveSlot)]) return;
+  SetStatusText(0, win::ToText(CaretLine() + 1) + L":" + win::ToText(CaretColumn() + 1));
+  CHARRANGE selection = ActiveEditor().Selection();
+  bool hasSelection = selection.cpMax != selection.cpMin;
+  for (int tag : {15, 16, 22, 27, 28, 29, 30, 31, 32, 33, 34, 35}) SetToolEnabled(tag, hasSelection);
+}
+
+void TMainForm::MemoChange(int slot) {
+  if (slot != ActiveSlot) return;
+  SetToolEnabled(3, true);
+  SetToolEnabled(21, ActiveEditor().CanUndo());
+  if (TabImages) UpdateTabImage();
+}
+
+void TMainForm::MemoKeyPress(wchar_t key) {
+  if (!PlaySoundsOn || !context_.playSound) return;
+  context_.playSound(key == L'\r' ? L"ID_WAVE2" : L"ID_WAVE1");
+}
+
+void TMainForm::UpdateTabImage() {
+  if (!TabImages) return;
+  int index = TabIndexOfSlot(ActiveSlot);
+  if (index < 0) return;
+  TCITEMW item{};
+  item.mask = TCIF_IMAGE;
+  item.iImage = workspace::TabImageIndex(ActiveEditor().Modified(), ActiveEditor().ReadOnly());
+  TabCtrl_SetItem(pageControl_, index, &item);
+}
+
+void TMainForm::DestroySlot() {
+  auto& owned = slots_[static_cast<size_t>(ActiveSlot)];
+  if (!owned) return;
+  {
+    win::PaintSuspender suspend(hwnd());
+    int index = TabIndexOfSlot(ActiveSlot);
+    ::DestroyWindow(owned->editor.hwnd());
+    ::DestroyWindow(owned->panel);
+    ::DestroyWindow(owned->page);
+    if (index >= 0) TabCtrl_DeleteItem(pageControl_, index);
+    owned.reset();
+  }
+  DeleteTempFile();
+}
+
+void TMainForm::SelectAfterClose(int oldTabIndex) {
+  auto next = workspace::TabAfterClose(oldTabIndex, TabCount());
+  if (next)
+    TabCtrl_SetCurSel(pageControl_, *next);
+  else
+    NewDocument(0, L"txt");
+  PageControlChange();
+  FocusActiveEditor();
+}
+
+void TMainForm::FocusActiveEditor() {
+  auto& slot = slots_[static_cast<size_t>(ActiveSlot)];
+  if (slot && slot->editor) ::SetFocus(slot->editor.hwnd());
+}
+
+const std::wstring& TMainForm::TempFileOf(int slot) const {
+  return slot >= 0 && static_cast<size_t>(slot) < tempFiles_.size() ? tempFiles_[static_cast<size_t>(slot)]
+                                                                     : kNoTempFile;
+}
+
+void TMainForm::MakeTempFileName() {
+  if (tempFiles_.size() <= static_cast<size_t>(ActiveSlot)) tempFiles_.resize(static_cast<size_t>(ActiveSlot) + 1);
+  wchar_t current[MAX_PATH] = L"";
+  ::GetCurrentDirectoryW(MAX_PATH, current);
+  tempFiles_[static_cast<size_t>(ActiveSlot)] =
+      workspace::TempFileName(Active().fileName, current, [](const std::wstring& path) {
+        return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+      });
+}
+
+void TMainForm::DeleteTempFile() {
+  if (static_cast<size_t>(ActiveSlot) >= tempFiles_.size()) return;
+  std::wstring& temp = tempFiles_[static_cast<size_t>(ActiveSlot)];
+  if (temp.empty()) return;
+  if (!::DeleteFileW(temp.c_str()) && ::GetFileAttributesW(temp.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    prompter().Message({hwnd(), L"Unable to delete temporary file.\nFile may be in use by another program."});
+  }
+  temp.clear();
+}
+
+void TMainForm::ReportLimit() {
+  prompter().Message({hwnd(), L"You have reached the limit of opened files."});
+}
+
+void TMainForm::ReplaceActiveEditor(const std::function<void(RichEditor&)>& fill) {
+  DocumentSlot& slot = Active();
+  bool attached = slot.changeAttached;
+  slot.changeAttached = false;
+  workspace::ReplaceEditor(slot, Hooks(), fill);
+  win::Relayout(slot.panel);
+  slot.changeAttached = attached;
+}
+
+
+}  // namespace app

@@ -1,0 +1,142 @@
+// Mouse, keyboard and file drops on the document tabs and editors.
+#include <windows.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include "app/MainForm.h"
+#include "config/Keys.h"
+
+namespace app {
+namespace keys = config::keys;
+
+LRESULT CALLBACK TMainForm::PageControlWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                                  DWORD_PTR data) {
+  auto* self = reinterpret_cast<TMainForm*>(data);
+  try {
+    switch (message) {
+      case WM_DROPFILES:
+        self->OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
+      case WM_RBUTTONDOWN: {
+        POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ::ClientToScreen(hwnd, &point);
+        self->PageControlMouseDown(point);
+        return 0;
+      }
+      case WM_RBUTTONUP: {
+        POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ::ClientToScreen(hwnd, &point);
+        self->ShowTabMenu(point);
+        return 0;
+      }
+      case WM_SIZE: {
+        LRESULT result = ::DefSubclassProc(hwnd, message, wParam, lParam);
+        self->LayoutPages();
+        return result;
+      }
+      case WM_NCDESTROY:
+        ::RemoveWindowSubclass(hwnd, &TMainForm::PageControlWindowProc, 1);
+        break;
+    }
+  } catch (const std::exception& error) {
+    win::ReportException(error);
+    return 0;
+  }
+  return ::DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+void TMainForm::PageControlMouseDown(POINT screenPoint) {
+  TCHITTESTINFO hit{};
+  hit.pt = screenPoint;
+  ::ScreenToClient(pageControl_, &hit.pt);
+  int index = TabCtrl_HitTest(pageControl_, &hit);
+  if (index >= 0 && index != TabCtrl_GetCurSel(pageControl_)) ActivateTab(index);
+}
+
+void TMainForm::ShowTabMenu(POINT screenPoint) {
+  TabPopupMenuPopup();
+  ::TrackPopupMenu(tabMenu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0, hwnd(), nullptr);
+}
+
+void TMainForm::ShowEditorMenu(HWND, POINT screenPoint) {
+  PopupMenuPopup();
+  ::TrackPopupMenu(editorPopup_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0, hwnd(),
+                   nullptr);
+}
+
+void TMainForm::OnDropFiles(HDROP drop) {
+  ::DragAcceptFiles(pageControl_, FALSE);
+  UINT count = ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  if (profile().Read(keys::AfterDropSetToTop)) ::SetForegroundWindow(hwnd());
+  LimitReported = false;
+  for (UINT i = 0; i < count; ++i) {
+    UINT length = ::DragQueryFileW(drop, i, nullptr, 0);
+    std::wstring name(length + 1, L'\0');
+    ::DragQueryFileW(drop, i, name.data(), length + 1);
+    name.resize(length);
+    OpenDocument(name);
+    ::UpdateWindow(hwnd());
+  }
+  ::DragFinish(drop);
+  FocusActiveEditor();
+  ::DragAcceptFiles(pageControl_, TRUE);
+}
+
+LRESULT CALLBACK TMainForm::EditorProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                       DWORD_PTR data) {
+  auto* self = reinterpret_cast<TMainForm*>(data);
+  try {
+    switch (message) {
+      case WM_KEYDOWN:
+        if (self->MemoKeyDown(hwnd, wParam)) return 0;
+        break;
+      case WM_SYSKEYDOWN:
+        if (wParam == VK_LEFT || wParam == VK_RIGHT) {
+          int count = self->TabCount();
+          if (count > 0) {
+            int current = TabCtrl_GetCurSel(self->pageControl_);
+            int next = (current + (wParam == VK_RIGHT ? 1 : count - 1)) % count;
+            self->ActivateTab(next);
+            self->FocusActiveEditor();
+          }
+          return 0;
+        }
+        break;
+      case WM_CHAR:
+        self->MemoKeyPress(static_cast<wchar_t>(wParam));
+        break;
+      case WM_CONTEXTMENU: {
+        POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (point.x == -1 && point.y == -1) {
+          POINT caret{};
+          ::GetCaretPos(&caret);
+          ::ClientToScreen(hwnd, &caret);
+          point = caret;
+        }
+        self->ShowEditorMenu(hwnd, point);
+        return 0;
+      }
+      case WM_NCDESTROY:
+        ::RemoveWindowSubclass(hwnd, &TMainForm::EditorProc, 1);
+        break;
+    }
+  } catch (const std::exception& error) {
+    win::ReportException(error);
+    return 0;
+  }
+  return ::DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+bool TMainForm::MemoKeyDown(HWND, WPARAM key) {
+  bool shift = ::GetKeyState(VK_SHIFT) < 0;
+  bool control = ::GetKeyState(VK_CONTROL) < 0;
+  bool alt = ::GetKeyState(VK_MENU) < 0;
+  if (key == VK_INSERT && !shift && !control && !alt) {
+    Active().insertMode = !Active().insertMode;
+    SetInsertModePanel();
+    return false;  // the editor toggles its own mode too
+  }
+  return false;
+}
+
+}  // namespace app

@@ -1,0 +1,81 @@
+#pragma once
+// A thin view of one rich-edit control: the document's text and the states the
+// control keeps itself (plain-text mode, modified flag, read-only, word wrap, font).
+#include <windows.h>
+#include <richedit.h>
+
+#include <string>
+#include <string_view>
+
+namespace workspace {
+
+struct FontSpec {
+  std::wstring name = L"Courier New";
+  int points = 8;
+  COLORREF color = 0;
+  bool bold = false, italic = false, underline = false, strikeOut = false;
+  BYTE charSet = DEFAULT_CHARSET;
+};
+
+class RichEditor {
+ public:
+  RichEditor() = default;
+  explicit RichEditor(HWND hwnd) : hwnd_(hwnd) {}
+  HWND hwnd() const { return hwnd_; }
+  explicit operator bool() const { return hwnd_ != nullptr; }
+
+  // A new control, hidden, as a child of `parent`. Plain-text mode can only be set
+  // while the control is empty, so it is chosen here.
+  static HWND Create(HWND parent, int id, bool plainText);
+
+  bool IsPlainText() const;
+  // Succeeds only while the control is empty.
+  bool SetPlainText(bool plain);
+
+  bool Modified() const;
+  void SetModified(bool modified);
+  bool ReadOnly() const;
+  void SetReadOnly(bool readOnly);
+  bool WordWrap() const;
+  void SetWordWrap(bool wrap);
+  bool CanUndo() const;
+
+  void SetBackground(COLORREF color);
+  FontSpec DefaultFont() const;
+  void SetDefaultFont(const FontSpec& font);
+  void SetMaxLength(long length);
+  long MaxLength() const;
+  void SetEventMask(DWORD mask);
+  DWORD EventMask() const;
+
+  CHARRANGE Selection() const;
+  void SetSelection(long start, long end);
+  POINT ScrollPosition() const;
+  void SetScrollPosition(POINT position);
+
+  // Length in the control's own units: a line break counts as one character.
+  long TextLength() const;
+  // Text in the control's own units (a line break is "\r").
+  std::wstring Text() const;
+  std::wstring TextRange(long start, long end) const;
+  std::wstring SelectedText() const;
+  void ReplaceSelection(std::wstring_view text, bool canUndo);
+
+  int LineCount() const;
+  int LineFromChar(long index) const;
+  long LineIndex(int line) const;
+  long LineLength(long charIndex) const;
+
+  // Whole-text transfer. Plain text goes in and out as UTF-16 with CR LF breaks,
+  // rich text as RTF bytes. StreamIn replaces the whole content: use it on an empty
+  // control (replacing a large text in place is slow under Wine).
+  void StreamInText(std::wstring_view text);
+  void StreamInRtf(std::string_view rtf);
+  std::wstring StreamOutText() const;
+  std::string StreamOutRtf() const;
+
+ private:
+  HWND hwnd_ = nullptr;
+};
+
+}  // namespace workspace

@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include "unit/MemoryProfile.h"
+#include "workspace/History.h"
+
+using testing_support::MemoryProfile;
+using namespace workspace;
+
+TEST(History, SixteenFilesKeepTheLastFifteenNewestFirst) {
+  MemoryProfile profile;
+  for (int i = 1; i <= 16; ++i) EXPECT_TRUE(RecordFile(profile, L"C:\\f" + std::to_wstring(i) + L".txt"));
+  std::vector<std::wstring> files = ReadFileHistory(profile);
+  EXPECT_EQ(files.front(), L"C:\\f16.txt");
+  EXPECT_EQ(files.back(), L"C:\\f2.txt");
+  for (const std::wstring& file : files) EXPECT_NE(file, L"C:\\f1.txt");
+}
+
+TEST(History, AFileAlreadyListedKeepsItsPlaceWhateverItsCase) {
+  MemoryProfile profile;
+  for (int i = 0; i < 7; ++i) RecordFile(profile, L"c:\\notes\\" + std::to_wstring(i) + L".txt");
+  RecordFile(profile, L"c:\\notes\\a.txt");
+  for (int i = 7; i < 13; ++i) RecordFile(profile, L"c:\\notes\\" + std::to_wstring(i) + L".txt");
+  auto before = ReadFileHistory(profile);
+  EXPECT_FALSE(RecordFile(profile, L"C:\\Notes\\A.TXT"));
+  EXPECT_EQ(ReadFileHistory(profile), before);
+  EXPECT_EQ(before[6], L"c:\\notes\\a.txt");
+}
+
+TEST(History, FoldersCompareWithLetterCaseAndMoveWithTheirFilter) {
+  MemoryProfile profile;
+  EXPECT_TRUE(RecordFolder(profile, L"C:\\Docs\\", 2));
+  EXPECT_TRUE(RecordFolder(profile, L"c:\\docs\\", 3));
+  EXPECT_FALSE(RecordFolder(profile, L"C:\\Docs\\", 1));
+  auto folders = ReadFolderHistory(profile);
+  EXPECT_EQ(folders[0].folder, L"c:\\docs\\");
+  EXPECT_EQ(folders[0].filterIndex, 3);
+  EXPECT_EQ(folders[1].folder, L"C:\\Docs\\");
+  EXPECT_EQ(folders[1].filterIndex, 2);
+  for (int i = 0; i < 20; ++i) RecordFolder(profile, L"D:\\" + std::to_wstring(i) + L"\\", i);
+  folders = ReadFolderHistory(profile);
+  EXPECT_EQ(folders.size(), 13u);
+  EXPECT_EQ(folders[12].folder, L"D:\\7\\");
+  EXPECT_EQ(folders[12].filterIndex, 7);
+  EXPECT_FALSE(profile.Has(L"DirHistory", L"Dir13"));
+}
+
+TEST(History, CaptionsLongerThan63CharactersAreCut) {
+  std::wstring name70(66, L'n');
+  name70 += L".txt";
+  EXPECT_EQ(ShortenCaption(name70), std::wstring(60, L'n') + L"...");
+  std::wstring name63(63, L'x');
+  EXPECT_EQ(ShortenCaption(name63), name63);
+}
