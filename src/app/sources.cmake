@@ -1,0 +1,12 @@
+# Sources of this folder: code without windows.h, and the editor's Win32 code.
+list(APPEND TWK_PURE_SOURCES
+  app/HandOff.cpp
+)
+list(APPEND TWK_WIN_SOURCES
+  app/Commands.cpp
+  app/HandOffFile_win.cpp
+  app/MainForm.cpp
+  app/MainForm_Menus.cpp
+  app/MainForm_Timer.cpp
+  app/Startup.cpp
+)

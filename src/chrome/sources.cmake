@@ -1,0 +1,9 @@
+# Sources of this folder: code without windows.h, and the editor's Win32 code.
+list(APPEND TWK_PURE_SOURCES
+  chrome/ToolBarItems.cpp
+)
+list(APPEND TWK_WIN_SOURCES
+  chrome/MainForm_View.cpp
+  chrome/ImageStrip_win.cpp
+  chrome/MainForm_ToolBar.cpp
+)

@@ -1,0 +1,7 @@
+# Sources of this folder: code without windows.h, and the editor's Win32 code.
+list(APPEND TWK_WIN_SOURCES
+  dialogs/AboutBox.cpp
+  dialogs/MainForm_Dialogs.cpp
+  dialogs/NewFile.cpp
+  dialogs/SplashScreen.cpp
+)

@@ -1,0 +1,8 @@
+# Sources of this folder: code without windows.h, and the editor's Win32 code.
+list(APPEND TWK_PURE_SOURCES
+  textcmd/DateTime.cpp
+)
+list(APPEND TWK_WIN_SOURCES
+  textcmd/MainForm_Document.cpp
+  textcmd/MainForm_Insert.cpp
+)
