@@ -254,6 +254,8 @@ void TMainForm::SaveWindowState() {
 
 void TMainForm::FormClose() {
   SaveWindowState();
+  RemoveTrayIcon();
+  CloseTextCommands();
 }
 
 void TMainForm::FormDestroy() {
@@ -266,6 +268,7 @@ void TMainForm::OnTimer(UINT_PTR id) {
 }
 
 void TMainForm::CreateTrayIcon() {}
+void TMainForm::RemoveTrayIcon() {}
 
 LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {

@@ -145,6 +145,25 @@ class TMainForm : public win::Window {
   void HelpMenuShowHintsClick(const Sender&);
   void HelpMenuStatusBarHintsClick(const Sender&);
 
+  // --- text commands (textcmd/): case and line transforms, find, replace, go to line
+  void FormatMenuLowerCaseClick(const Sender&);
+  void FormatMenuUpperCaseClick(const Sender&);
+  void FormatMenuCapitalizeClick(const Sender&);
+  void FormatMenuInvertCaseClick(const Sender&);
+  void FormatMenuTrimClick(const Sender&);
+  void FormatMenuSortClick(const Sender&);
+  void SearchMenuFindClick(const Sender&);
+  void SearchMenuFindNextClick(const Sender&);
+  void SearchMenuReplaceClick(const Sender&);
+  void SearchMenuGoToLineClick(const Sender&);
+  // Frees the Replace dialog when the window closes.
+  void CloseTextCommands();
+  // --- end of text commands
+
+  // --- notepad replacement (notepad/)
+  void HelpMenuNotepadCenterClick(const Sender&);
+  // --- end of notepad replacement
+
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -164,6 +183,7 @@ class TMainForm : public win::Window {
   void PickUpHandOff();
   void PrintFromRequest();
   void CreateTrayIcon();
+  void RemoveTrayIcon();
   void SaveWindowState();
 
   // menus and commands
@@ -226,6 +246,9 @@ class TMainForm : public win::Window {
   std::wstring TimeText();
   std::wstring DateText();
   void InsertText(const std::wstring& text);
+
+  // --- text commands state (textcmd/)
+  // --- end of text commands state
 
   AppContext& context_;
   std::wstring openFilter_, saveFilter_;

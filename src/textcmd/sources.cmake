@@ -5,4 +5,5 @@ list(APPEND TWK_PURE_SOURCES
 list(APPEND TWK_WIN_SOURCES
   textcmd/MainForm_Document.cpp
   textcmd/MainForm_Insert.cpp
+  textcmd/MainForm_Search.cpp
 )
