@@ -158,6 +158,8 @@ class TMainForm : public win::Window {
   void SearchMenuGoToLineClick(const Sender&);
   // Frees the Replace dialog when the window closes.
   void CloseTextCommands();
+  // The Replace dialog once it was made (hidden or shown), else nullptr.
+  HWND ReplaceDialog() const;
   // --- end of text commands
 
   // --- notepad replacement (notepad/)
@@ -248,6 +250,30 @@ class TMainForm : public win::Window {
   void InsertText(const std::wstring& text);
 
   // --- text commands state (textcmd/)
+  struct TextCommandState;
+  std::shared_ptr<TextCommandState> textCommands_;
+  TextCommandState& TextCommands();
+  std::function<void(int)> HelpShower();
+  // Puts `text` (CR LF breaks) in place of [start, end) of a slot's document, not
+  // recorded for Undo, leaving the caret after it: in place, or by a fresh control
+  // when that is cheaper.
+  void ReplaceDocumentRange(int slot, long start, long end, const std::wstring& text);
+  void ReplaceSelectionText(const std::function<std::wstring(const std::wstring&)>& transform);
+  void RunSlowCaseCommand(bool capitalize);
+  void RunLineCommand(bool number);
+  bool PromptForNumber(const std::wstring& caption, const std::wstring& label, const std::wstring& explanation,
+                       const std::wstring& text, int helpTopic, int fieldHelpTopic, long long& number);
+  bool SearchRoutine(bool fromReplace);
+  void ShowSearchEnd(bool fromReplace);
+  void StoreReplaceFormSearch();
+  bool ReplaceFormRefuses();
+  void ReplaceFormFindNext();
+  void ReplaceFormReplace();
+  void ReplaceFormReplaceAll();
+  // Replace All over one document from `from` and, with `again`, once more from its
+  // start; how many replacements each pass made.
+  std::pair<size_t, size_t> ReplaceAllInDocument(int slot, long from, bool again);
+  void ReplaceAllDocuments();
   // --- end of text commands state
 
   AppContext& context_;

@@ -5,3 +5,8 @@ list(APPEND TWK_WIN_SOURCES
   dialogs/NewFile.cpp
   dialogs/SplashScreen.cpp
 )
+list(APPEND TWK_WIN_SOURCES
+  dialogs/RenameBox.cpp
+  dialogs/ReplaceForm.cpp
+  dialogs/SearchForm.cpp
+)

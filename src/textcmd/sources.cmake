@@ -7,3 +7,11 @@ list(APPEND TWK_WIN_SOURCES
   textcmd/MainForm_Insert.cpp
   textcmd/MainForm_Search.cpp
 )
+list(APPEND TWK_PURE_SOURCES
+  textcmd/TextSearch.cpp
+  textcmd/Transforms.cpp
+)
+list(APPEND TWK_WIN_SOURCES
+  textcmd/MainForm_Transforms.cpp
+  textcmd/TextRules_win.cpp
+)

@@ -1,0 +1,277 @@
+// Format > Lower Case ... Number Lines: the selection rewritten as plain text.
+#include <windows.h>
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <algorithm>
+
+#include "app/MainForm.h"
+#include "dialogs/RenameBox.h"
+#include "textcmd/TextCommandState_win.h"
+#include "textcmd/TextRules_win.h"
+#include "textcmd/Transforms.h"
+#include "win/Container.h"
+#include "win/MessageLoop.h"
+#include "workspace/SlotRules.h"
+
+namespace app {
+using workspace::DocumentSlot;
+using workspace::RichEditor;
+
+namespace {
+
+// Capitalize and Invert Case let the window run after this many characters: often
+// enough to stay responsive, seldom enough to cost nothing.
+constexpr size_t kPumpInterval = size_t{1} << 16;
+
+class EditorLines : public textcmd::LineLayout {
+ public:
+  explicit EditorLines(const RichEditor& editor) : editor_(editor), length_(editor.TextLength()) {}
+  long TextLength() const override { return length_; }
+  long LineStartAt(long position) const override { return editor_.LineIndex(editor_.LineFromChar(position)); }
+  long LineTextEndAt(long position) const override {
+    long start = LineStartAt(position);
+    return start + editor_.LineLength(start);
+  }
+  bool IsBreakAt(long position) const override { return editor_.TextRange(position, position + 1) == L"\r"; }
+
+ private:
+  const RichEditor& editor_;
+  long length_;
+};
+
+class BusyScope {
+ public:
+  explicit BusyScope(TMainForm& form) : form_(form), previous_(form.Busy()) { form.SetBusy(true); }
+  ~BusyScope() { form_.SetBusy(previous_); }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  TMainForm& form_;
+  bool previous_;
+};
+
+// Keeps typing, pasting and the text commands away from a document while a command
+// that lets the window run has its text in hand.
+class EditHold {
+ public:
+  explicit EditHold(RichEditor editor) : editor_(editor), wasReadOnly_(editor.ReadOnly()) {
+    editor_.SetReadOnly(true);
+  }
+  ~EditHold() { Release(); }
+  void Release() {
+    if (editor_ && ::IsWindow(editor_.hwnd())) editor_.SetReadOnly(wasReadOnly_);
+    editor_ = RichEditor();
+  }
+  EditHold(const EditHold&) = delete;
+  EditHold& operator=(const EditHold&) = delete;
+
+ private:
+  RichEditor editor_;
+  bool wasReadOnly_;
+};
+
+CHARRANGE ClampedSelection(const RichEditor& editor) {
+  CHARRANGE selection = editor.Selection();
+  long length = editor.TextLength();
+  selection.cpMin = std::clamp<long>(selection.cpMin, 0, length);
+  selection.cpMax = std::clamp<long>(selection.cpMax, selection.cpMin, length);
+  return selection;
+}
+
+long long ParseDigits(const std::wstring& text) {
+  long long value = 0;
+  for (wchar_t c : text) {
+    if (c < L'0' || c > L'9') break;
+    if (value < 100'000'000'000LL) value = value * 10 + (c - L'0');
+  }
+  return value;
+}
+
+struct RichFormats {
+  CHARFORMAT2W character{};
+  PARAFORMAT2 paragraph{};
+};
+
+// The formats a rich-text replacement takes on: those where the replaced text began.
+RichFormats FormatsAt(RichEditor editor, long position) {
+  RichFormats formats;
+  formats.character.cbSize = sizeof(formats.character);
+  formats.paragraph.cbSize = sizeof(formats.paragraph);
+  CHARRANGE keep = editor.Selection();
+  editor.SetSelection(position, position + 1);
+  ::SendMessageW(editor.hwnd(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&formats.character));
+  ::SendMessageW(editor.hwnd(), EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&formats.paragraph));
+  editor.SetSelection(keep.cpMin, keep.cpMax);
+  return formats;
+}
+
+void ApplyToAll(RichEditor& editor, RichFormats formats) {
+  ::SendMessageW(editor.hwnd(), EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&formats.character));
+  editor.SetSelection(0, -1);
+  ::SendMessageW(editor.hwnd(), EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&formats.paragraph));
+}
+
+}  // namespace
+
+TMainForm::TextCommandState& TMainForm::TextCommands() {
+  if (!textCommands_) textCommands_ = std::make_shared<TextCommandState>();
+  return *textCommands_;
+}
+
+std::function<void(int)> TMainForm::HelpShower() {
+  return [this](int topic) { ShowHelpTopic(topic); };
+}
+
+void TMainForm::ReplaceDocumentRange(int slotNumber, long start, long end, const std::wstring& text) {
+  DocumentSlot* slot = Slot(slotNumber);
+  if (!slot) return;
+  RichEditor editor = slot->editor;
+  long length = editor.TextLength();
+  start = std::clamp<long>(start, 0, length);
+  end = std::clamp<long>(end, start, length);
+  auto inserted = static_cast<long>(textcmd::EditorLength(text));
+  bool plain = editor.IsPlainText();
+  bool whole = start == 0 && end == length;
+  // A rich-text document keeps its formatting outside the range only when the change
+  // is made in place.
+  if ((!plain && !whole) || !textcmd::PreferFreshControl(end - start, inserted, length - (end - start) + inserted)) {
+    editor.SetSelection(start, end);
+    editor.ReplaceSelection(text, false);
+    return;
+  }
+  std::wstring all = textcmd::ToCrLf(editor.TextRange(0, start));
+  all += text;
+  all += textcmd::ToCrLf(editor.TextRange(end, length));
+  RichFormats formats;
+  if (!plain) formats = FormatsAt(editor, start);
+  auto fill = [&](RichEditor& fresh) {
+    fresh.StreamInText(all);
+    if (!plain) ApplyToAll(fresh, formats);
+  };
+  if (slotNumber == ActiveSlot) {
+    ReplaceActiveEditor(fill);
+  } else {
+    bool attached = slot->changeAttached;
+    slot->changeAttached = false;
+    workspace::ReplaceEditor(*slot, Hooks(), fill);
+    win::Relayout(slot->panel);
+    slot->changeAttached = attached;
+  }
+  slot->editor.SetModified(true);
+  slot->editor.SetSelection(start + inserted, start + inserted);
+  if (slot->changeAttached) MemoChange(slotNumber);
+}
+
+void TMainForm::ReplaceSelectionText(const std::function<std::wstring(const std::wstring&)>& transform) {
+  RichEditor& editor = ActiveEditor();
+  if (editor.ReadOnly()) return;
+  CHARRANGE selection = ClampedSelection(editor);
+  if (selection.cpMin == selection.cpMax) return;
+  std::wstring result = transform(textcmd::ToCrLf(editor.TextRange(selection.cpMin, selection.cpMax)));
+  ReplaceDocumentRange(ActiveSlot, selection.cpMin, selection.cpMax, result);
+}
+
+void TMainForm::FormatMenuLowerCaseClick(const Sender&) {
+  ReplaceSelectionText([](const std::wstring& text) { return textcmd::MapCase(text, textcmd::LowerCaseBuffer); });
+}
+
+void TMainForm::FormatMenuUpperCaseClick(const Sender&) {
+  ReplaceSelectionText([](const std::wstring& text) { return textcmd::MapCase(text, textcmd::UpperCaseBuffer); });
+}
+
+void TMainForm::FormatMenuCapitalizeClick(const Sender&) { RunSlowCaseCommand(true); }
+void TMainForm::FormatMenuInvertCaseClick(const Sender&) { RunSlowCaseCommand(false); }
+
+void TMainForm::RunSlowCaseCommand(bool capitalize) {
+  int slotNumber = ActiveSlot;
+  RichEditor editor = ActiveEditor();
+  if (editor.ReadOnly()) return;
+  CHARRANGE selection = ClampedSelection(editor);
+  if (selection.cpMin == selection.cpMax) return;
+  std::wstring read = editor.TextRange(selection.cpMin, selection.cpMax);
+  {
+    BusyScope busy(*this);
+    EditHold hold(editor);
+    auto pump = [] { win::MessageLoop::PumpPending(); };
+    std::wstring text = textcmd::ToCrLf(read);
+    std::wstring result = capitalize
+                              ? textcmd::Capitalize(std::move(text), textcmd::LowerCaseBuffer, pump, kPumpInterval)
+                              : textcmd::InvertCase(std::move(text), pump, kPumpInterval);
+    hold.Release();
+    // The document may have been closed meanwhile; the hold kept its text as read.
+    DocumentSlot* slot = Slot(slotNumber);
+    if (!slot || slot->editor.hwnd() != editor.hwnd()) return;
+    if (slot->editor.TextRange(selection.cpMin, selection.cpMax) != read) return;
+    ReplaceDocumentRange(slotNumber, selection.cpMin, selection.cpMax, result);
+  }
+  // The hold may have shown through in the read-only button or the tab's image.
+  if (slotNumber == ActiveSlot) {
+    SetToolPressed(45, ActiveEditor().ReadOnly());
+    UpdateTabImage();
+  } else if (TabImages && Slot(slotNumber)) {
+    TCITEMW item{};
+    item.mask = TCIF_IMAGE;
+    item.iImage = workspace::TabImageIndex(Slot(slotNumber)->editor.Modified(), Slot(slotNumber)->editor.ReadOnly());
+    TabCtrl_SetItem(pageControl_, TabIndexOfSlot(slotNumber), &item);
+  }
+}
+
+void TMainForm::FormatMenuTrimClick(const Sender& sender) {
+  bool tool = sender.kind == Sender::Kind::ToolButton;
+  textcmd::TrimKind kind = textcmd::TrimKind::Both;
+  if (sender.command == FormatMenuTrimLeft || sender.command == MenuTrimLeft || (tool && sender.tag == 31))
+    kind = textcmd::TrimKind::Left;
+  else if (sender.command == FormatMenuTrimRight || sender.command == MenuTrimRight || (tool && sender.tag == 32))
+    kind = textcmd::TrimKind::Right;
+  ReplaceSelectionText([kind](const std::wstring& text) { return textcmd::TrimLines(text, kind); });
+}
+
+void TMainForm::FormatMenuSortClick(const Sender& sender) {
+  bool tool = sender.kind == Sender::Kind::ToolButton;
+  if (sender.command == FormatMenuNumber || (tool && sender.tag == 35))
+    RunLineCommand(true);
+  else if (sender.command == FormatMenuSort || (tool && sender.tag == 34))
+    RunLineCommand(false);
+}
+
+bool TMainForm::PromptForNumber(const std::wstring& caption, const std::wstring& label,
+                                const std::wstring& explanation, const std::wstring& text, int helpTopic,
+                                int fieldHelpTopic, long long& number) {
+  dialogs::RenameBoxDressing dressing;
+  dressing.caption = caption;
+  dressing.label = label;
+  dressing.explanation = explanation;
+  dressing.text = text;
+  dressing.digitsOnly = true;
+  dressing.maxLength = 9;
+  dressing.helpTopic = helpTopic;
+  dressing.fieldHelpTopic = fieldHelpTopic;
+  dialogs::TRenameBox box(dressing, HelpShower());
+  if (box.ShowModal(hwnd()) != IDOK) return false;
+  number = ParseDigits(box.text());
+  return true;
+}
+
+void TMainForm::RunLineCommand(bool number) {
+  if (ActiveEditor().ReadOnly()) return;
+  long long first = 1;
+  if (number && !PromptForNumber(L"Tarnwick - Starting Number", L"&Number:", L"Enter the number to start with.", L"1",
+                                 172, 173, first))
+    return;
+  RichEditor& editor = ActiveEditor();
+  CHARRANGE selection = editor.Selection();
+  textcmd::LineSpan span = textcmd::WidenToLines(selection.cpMin, selection.cpMax, EditorLines(editor));
+  std::vector<std::wstring> lines = textcmd::SplitLines(textcmd::ToCrLf(editor.TextRange(span.start, span.end)));
+  if (number)
+    textcmd::NumberLines(lines, first);
+  else
+    textcmd::SortLinesByKeys(lines, textcmd::AppendSortKey);
+  std::wstring result = textcmd::JoinLines(lines);
+  if (!span.keepFinalBreak) result = textcmd::WithoutFinalBreak(std::move(result));
+  if (span.start == span.end && result.empty()) return;
+  ReplaceDocumentRange(ActiveSlot, span.start, span.end, result);
+}
+
+}  // namespace app
