@@ -1,0 +1,281 @@
+// Format > Lower Case ... Number Lines as the user runs them: menus, popup items and
+// tool buttons, the read-only rule, the busy flag, plain and rich documents.
+#include <windows.h>
+#include <richedit.h>
+
+#include <functional>
+#include <string>
+
+#include "app/CommandIds.h"
+#include "dialogs/RenameBoxIds.h"
+#include "ui/Harness.h"
+#include "win/Encoding.h"
+
+using namespace uitest;
+using app::Sender;
+
+namespace {
+
+std::function<void()> g_duringPump;
+void CALLBACK RunDuringPump(HWND, UINT, UINT_PTR id, DWORD) {
+  ::KillTimer(nullptr, id);
+  if (g_duringPump) g_duringPump();
+}
+
+std::string Utf8(const std::wstring& text) { return win::ToUtf8(text); }
+
+}  // namespace
+
+class TextCommandsTest : public MainFormTest {
+ protected:
+  void TearDown() override {
+    g_duringPump = nullptr;
+    MainFormTest::TearDown();
+  }
+  void Select(long start, long end) { editor().SetSelection(start, end); }
+  CHARRANGE Selection() { return editor().Selection(); }
+  // Answers the next one-line prompt with `text` (nullptr: Cancel) and keeps what it showed.
+  void AnswerPrompt(const wchar_t* text) {
+    win::Dialog::SetTestHook([this, text](win::Dialog& dialog) {
+      wchar_t caption[100] = L"";
+      ::GetWindowTextW(dialog.hwnd(), caption, 100);
+      promptCaption_ = caption;
+      promptLabel_ = dialog.Text(IDC_RENAME_LABEL);
+      promptText_ = dialog.Text(IDC_RENAME_TEXT);
+      promptField_ = dialog.Text(IDC_RENAME_EDIT);
+      promptDigitsOnly_ = (::GetWindowLongW(dialog.Item(IDC_RENAME_EDIT), GWL_STYLE) & ES_NUMBER) != 0;
+      if (text) dialog.SetText(IDC_RENAME_EDIT, text);
+      ::PostMessageW(dialog.hwnd(), WM_COMMAND, text ? IDOK : IDCANCEL, 0);
+    });
+  }
+  std::wstring promptCaption_, promptLabel_, promptText_, promptField_;
+  bool promptDigitsOnly_ = false;
+};
+
+TEST_F(TextCommandsTest, CaseCommandsReplaceTheSelectionNotForUndoAndLeaveTheCaretAfterIt) {
+  Start();
+  SetEditorText(L"say Hello WORLD now");
+  editor().SetModified(false);
+  Select(4, 15);
+  ASSERT_TRUE(form().RunCommand(app::FormatMenuLowerCase));
+  EXPECT_EQ(EditorText(), L"say hello world now");
+  EXPECT_EQ(Selection().cpMin, 15);
+  EXPECT_EQ(Selection().cpMax, 15) << "nothing stays selected";
+  EXPECT_TRUE(editor().Modified());
+  EXPECT_FALSE(editor().CanUndo()) << "the change is not recorded for Undo";
+
+  Select(0, 3);
+  form().RunCommand(app::MenuUpperCase);
+  EXPECT_EQ(EditorText(), L"SAY hello world now") << "the popup item runs the same handler";
+  Select(4, 9);
+  form().RunCommand(app::FormatMenuUpperCase, Sender::Kind::ToolButton, 28);
+  EXPECT_EQ(EditorText(), L"SAY HELLO world now") << "and so does the tool button";
+}
+
+TEST_F(TextCommandsTest, CapitalizeAndInvertCaseAsTheUserSeesThem) {
+  Start();
+  SetEditorText(L"hello WORLD\tfoo-bar\r\u00C9COLE");
+  Select(0, -1);
+  form().RunCommand(app::FormatMenuCapitalize);
+  EXPECT_EQ(EditorText(), L"Hello World\tFoo-bar\r\u00E9cole")
+      << "a new line is a new word; an accented first letter is lowered and not raised";
+  EXPECT_FALSE(form().Busy());
+
+  SetEditorText(L"Hello, World 1 \u00E9\u00C9");
+  Select(0, -1);
+  form().RunCommand(app::FormatMenuInvertCase, Sender::Kind::ToolButton, 30);
+  EXPECT_EQ(EditorText(), L"hELLO, wORLD 1 \u00E9\u00C9");
+}
+
+TEST_F(TextCommandsTest, TheThreeTrimsChosenBySender) {
+  Start();
+  struct Case {
+    unsigned command;
+    Sender::Kind kind;
+    int tag;
+    const wchar_t* expected;
+  } cases[] = {
+      {app::FormatMenuTrimLeft, Sender::Kind::Menu, -1, L"a\rb  "},
+      {app::MenuTrimRight, Sender::Kind::Menu, -1, L"   a\r\t b"},
+      {app::FormatMenuTrimSpaces, Sender::Kind::ToolButton, 33, L"a\rb"},
+      {app::FormatMenuTrimLeft, Sender::Kind::ToolButton, 31, L"a\rb  "},
+      {app::MenuTrimSpaces, Sender::Kind::Menu, -1, L"a\rb"},
+  };
+  for (const Case& c : cases) {
+    SetEditorText(L"   a\r\n\t b  ");
+    Select(0, -1);
+    form().RunCommand(c.command, c.kind, c.tag);
+    EXPECT_EQ(Utf8(EditorText()), Utf8(c.expected)) << "command " << c.command;
+  }
+}
+
+TEST_F(TextCommandsTest, TrimOfASelectionEndingWithABreakJoinsTheNextLine) {
+  Start();
+  SetEditorText(L"x \r\ny");
+  Select(0, 3);
+  form().RunCommand(app::FormatMenuTrimRight);
+  EXPECT_EQ(EditorText(), L"xy");
+  EXPECT_EQ(Selection().cpMin, 1);
+}
+
+TEST_F(TextCommandsTest, SortLines) {
+  Start();
+  SetEditorText(L"b\r\nB\r\na\r\nc");
+  Select(0, -1);
+  form().RunCommand(app::FormatMenuSort);
+  std::wstring text = EditorText();
+  EXPECT_TRUE(text == L"a\rb\rB\rc" || text == L"a\rB\rb\rc") << Utf8(text);
+
+  SetEditorText(L"zz\r\nyy\r\nxx");
+  editor().SetModified(false);
+  Select(4, 5);
+  form().RunCommand(app::FormatMenuSort, Sender::Kind::ToolButton, 34);
+  EXPECT_EQ(EditorText(), L"zz\ryy\rxx") << "a selection inside a line sorts that line alone";
+  EXPECT_TRUE(editor().Modified());
+
+  SetEditorText(L"c\r\nb\r\na\r\n");
+  Select(0, -1);
+  form().RunCommand(app::FormatMenuSort);
+  EXPECT_EQ(EditorText(), L"a\rb\rc") << "after Select All the final break goes";
+
+  SetEditorText(L"c\r\nb\r\na\r\nz");
+  Select(0, 6);
+  form().RunCommand(app::FormatMenuSort);
+  EXPECT_EQ(EditorText(), L"a\rb\rc\rz") << "a selection ending at a line start neither takes in nor doubles a line";
+  EXPECT_EQ(Selection().cpMin, 6);
+}
+
+TEST_F(TextCommandsTest, NumberLinesAsksForTheStartingNumber) {
+  Start();
+  SetEditorText(L"x\r\n\r\ny");
+  Select(0, -1);
+  AnswerPrompt(L"9");
+  form().RunCommand(app::FormatMenuNumber);
+  EXPECT_EQ(EditorText(), L"9. x\r10. \r11. y");
+  EXPECT_EQ(promptCaption_, L"Tarnwick - Starting Number");
+  EXPECT_EQ(promptLabel_, L"&Number:");
+  EXPECT_EQ(promptText_, L"Enter the number to start with.");
+  EXPECT_EQ(promptField_, L"1");
+  EXPECT_TRUE(promptDigitsOnly_);
+
+  SetEditorText(L"p\r\nq");
+  Select(0, 1);
+  AnswerPrompt(L"007");
+  form().RunCommand(app::FormatMenuSort, Sender::Kind::ToolButton, 35);
+  EXPECT_EQ(EditorText(), L"7. p\rq") << "leading zeros are allowed; only the selected line is numbered";
+
+  editor().SetModified(false);
+  Select(0, -1);
+  AnswerPrompt(nullptr);
+  form().RunCommand(app::FormatMenuNumber);
+  EXPECT_EQ(EditorText(), L"7. p\rq") << "Cancel changes nothing";
+  EXPECT_FALSE(editor().Modified());
+}
+
+TEST_F(TextCommandsTest, NothingHappensOnAReadOnlyDocument) {
+  Start();
+  SetEditorText(L"  Mixed Case\r\nb\r\na  ");
+  editor().SetModified(false);
+  form().RunCommand(app::DocumentMenuReadOnly);
+  ASSERT_TRUE(editor().ReadOnly());
+  win::Dialog::SetTestHook([](win::Dialog&) { ADD_FAILURE() << "no prompt on a read-only document"; });
+  for (unsigned command : {app::FormatMenuLowerCase, app::FormatMenuUpperCase, app::FormatMenuCapitalize,
+                           app::FormatMenuInvertCase, app::FormatMenuTrimLeft, app::FormatMenuTrimRight,
+                           app::FormatMenuTrimSpaces, app::FormatMenuSort, app::FormatMenuNumber, app::MenuLowerCase}) {
+    Select(0, -1);
+    form().RunCommand(command);
+    EXPECT_EQ(EditorText(), L"  Mixed Case\rb\ra  ") << "command " << command;
+  }
+  EXPECT_FALSE(editor().Modified());
+  EXPECT_TRUE(editor().ReadOnly());
+}
+
+TEST_F(TextCommandsTest, ClosingIsRefusedWhileCapitalizeRunsAndWorksAfterwards) {
+  Start();
+  std::wstring text;
+  while (text.size() < 300'000) text += L"one TWO three\r\n";
+  SetEditorText(text);
+  Select(0, -1);
+  ::PostMessageW(form().hwnd(), WM_CLOSE, 0, 0);
+  bool busyWhilePumping = false;
+  g_duringPump = [&] { busyWhilePumping = form().Busy(); };
+  ::SetTimer(nullptr, 0, 1, &RunDuringPump);
+  ::Sleep(20);
+  form().RunCommand(app::FormatMenuCapitalize);
+  EXPECT_TRUE(busyWhilePumping) << "the window ran while the command was busy";
+  ASSERT_TRUE(::IsWindow(form().hwnd())) << "the close request was refused";
+  EXPECT_FALSE(form().Busy());
+  EXPECT_EQ(EditorText().substr(0, 28), L"One Two Three\rOne Two Three\r");
+  editor().SetModified(false);
+  Exit();
+  EXPECT_FALSE(form().hwnd()) << "it closes normally afterwards";
+}
+
+TEST_F(TextCommandsTest, InvertCaseLandsInItsDocumentWhateverTheUserDoesMeanwhile) {
+  Start();
+  std::wstring text;
+  while (text.size() < 200'000) text += L"abc DEF\r\n";
+  SetEditorText(text);
+  HWND first = editor().hwnd();
+  int firstSlot = form().ActiveSlot;
+  Select(0, -1);
+  ASSERT_TRUE(form().NewDocument(0, L"txt"));
+  SetEditorText(L"other");
+  form().ActivateTab(0);
+  Select(0, -1);
+  g_duringPump = [&] {
+    // Typing into the document and switching tabs while the command runs.
+    ::SendMessageW(first, WM_CHAR, L'Z', 0);
+    form().ActivateTab(1);
+  };
+  ::SetTimer(nullptr, 0, 1, &RunDuringPump);
+  ::Sleep(20);
+  form().RunCommand(app::FormatMenuInvertCase);
+  EXPECT_EQ(form().ActiveSlot, form().SlotOfTab(1)) << "the user's tab switch stands";
+  EXPECT_EQ(EditorText(), L"other");
+  workspace::RichEditor& started = form().Slot(firstSlot)->editor;
+  EXPECT_EQ(started.Text().substr(0, 16), L"ABC def\rABC def\r") << "no typed character got in";
+  EXPECT_EQ(started.TextLength(), static_cast<long>(text.size() / 9 * 8));
+  EXPECT_FALSE(started.ReadOnly()) << "the document is writable again";
+}
+
+TEST_F(TextCommandsTest, AWholeLargeDocumentIsReplacedByAFreshControlKeepingItsStates) {
+  Start();
+  std::wstring text;
+  while (text.size() < 700'000) text += L"Line Of Text\r\n";
+  SetEditorText(text);
+  form().RunCommand(app::DocumentMenuWordWrap);
+  bool wrap = editor().WordWrap();
+  HWND before = editor().hwnd();
+  Select(0, -1);
+  form().RunCommand(app::FormatMenuUpperCase);
+  EXPECT_NE(editor().hwnd(), before) << "a change this large goes through a fresh control";
+  EXPECT_FALSE(::IsWindow(before));
+  EXPECT_EQ(editor().Text().substr(0, 26), L"LINE OF TEXT\rLINE OF TEXT\r");
+  EXPECT_EQ(editor().TextLength(), static_cast<long>(text.size() / 14 * 13));
+  EXPECT_TRUE(editor().Modified());
+  EXPECT_EQ(editor().WordWrap(), wrap);
+  EXPECT_EQ(Selection().cpMin, editor().TextLength());
+  EXPECT_EQ(Selection().cpMax, editor().TextLength());
+}
+
+TEST_F(TextCommandsTest, RichTextKeepsItsFormattingOutsideTheSelection) {
+  Start();
+  ASSERT_TRUE(form().NewDocument(1, L"rtf"));
+  ASSERT_FALSE(editor().IsPlainText());
+  SetEditorText(L"Bold part and plain PART");
+  Select(0, 4);
+  CHARFORMAT2W bold{};
+  bold.cbSize = sizeof(bold);
+  bold.dwMask = CFM_BOLD;
+  bold.dwEffects = CFE_BOLD;
+  ::SendMessageW(editor().hwnd(), EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&bold));
+  Select(14, 24);
+  form().RunCommand(app::FormatMenuLowerCase);
+  EXPECT_EQ(EditorText(), L"Bold part and plain part");
+  Select(0, 4);
+  CHARFORMAT2W got{};
+  got.cbSize = sizeof(got);
+  ::SendMessageW(editor().hwnd(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&got));
+  EXPECT_TRUE((got.dwMask & CFM_BOLD) && (got.dwEffects & CFE_BOLD)) << "the bold word outside the change stays bold";
+}
