@@ -49,7 +49,9 @@ class TMainForm : public win::Window {
   std::wstring TabCaption(int tabIndex) const;
   int TabImage(int tabIndex) const;
   std::wstring StatusText(int panel) const;
-  workspace::DocumentSlot* Slot(int number) { return slots_[static_cast<size_t>(number)].get(); }
+  workspace::DocumentSlot* Slot(int number) {
+    return number >= 0 && number < workspace::kSlotCount ? slots_[static_cast<size_t>(number)].get() : nullptr;
+  }
   workspace::DocumentSlot& Active() { return *slots_[static_cast<size_t>(ActiveSlot)]; }
   workspace::RichEditor& ActiveEditor() { return Active().editor; }
   bool Busy() const { return busy_; }
@@ -113,6 +115,9 @@ class TMainForm : public win::Window {
   // The save prompt of the closing commands; false means stop closing.
   bool ConfirmClose();
   void ReOpenLastDocuments();
+  // Fills the drop-down of the New (tag 0) or Open (other tags) tool button.
+  void PrepareNewMenu(int buttonTag) { BuildNewMenu(buttonTag == 0); }
+  HMENU NewMenuHandle() const { return newMenu_.get(); }
   const std::wstring& OpenFilter() const { return openFilter_; }
   const std::wstring& OpenInitialDir() const { return openInitialDir_; }
   const std::wstring& SaveInitialDir() const { return saveInitialDir_; }

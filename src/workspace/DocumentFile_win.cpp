@@ -137,6 +137,10 @@ void SaveDocument(const RichEditor& editor, const std::wstring& path) {
 }
 
 void WriteFileSafely(const std::wstring& path, std::string_view bytes) {
+  // A read-only file is not replaced (Wine would let the rename through).
+  DWORD existing = ::GetFileAttributesW(path.c_str());
+  if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY))
+    Fail(L"Unable to save \"%s\".", path, ERROR_ACCESS_DENIED);
   std::wstring folder = win::FolderPart(path);
   if (folder.empty()) folder = L".\\";
   wchar_t temp[MAX_PATH + 1] = L"";

@@ -90,7 +90,9 @@ win::Answer ScriptedPrompter::Message(const win::MessageRequest& request) {
   messages.push_back(request);
   Expected e{};
   if (!Next(Expected::Kind::Message, request.text, e)) return win::Answer::Cancel;
-  if (!e.text.empty()) EXPECT_EQ(Narrow(request.text), Narrow(e.text));
+  if (!e.text.empty()) {
+    EXPECT_EQ(Narrow(request.text), Narrow(e.text));
+  }
   return e.answer;
 }
 
@@ -199,6 +201,10 @@ void MainFormTest::Start() {
 void MainFormTest::Exit() {
   form_->RunCommand(app::FileMenuExit);
   PumpUntil([this] { return !form_->hwnd(); }, 3000);
+  // The closed window asked the message loop to end; the test goes on.
+  MSG msg;
+  while (::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
 }
 
 std::wstring MainFormTest::IniValue(const wchar_t* section, const wchar_t* key) {
