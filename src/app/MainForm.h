@@ -142,6 +142,15 @@ class TMainForm : public win::Window {
   void EditMenuTimeClick(const Sender&);
   void EditMenuDateClick(const Sender&);
   void EditInsertTimeAndDateClick(const Sender&);
+  void EditMenuUndoClick(const Sender&);
+  void EditMenuSelectAllClick(const Sender&);
+  void EditMenuCutClick(const Sender&);
+  void EditMenuCopyClick(const Sender&);
+  void EditMenuPasteClick(const Sender&);
+  void EditMenuDeleteClick(const Sender&);
+  void EditMenuCopyAllClick(const Sender&);
+  void EditMenuClearAllClick(const Sender&);
+  void EditMenuInsertSymbolClick(const Sender&);
   void ViewMenuToolBarClick(const Sender&);
   void ViewMenuFormatBarClick(const Sender&);
   void ViewMenuStatusBarClick(const Sender&);
@@ -253,6 +262,8 @@ class TMainForm : public win::Window {
   std::wstring TimeText();
   std::wstring DateText();
   void InsertText(const std::wstring& text);
+  void DeleteCaretLine();
+  bool insertSymbolForAll_ = false;
 
   // --- text commands state (textcmd/)
   struct TextCommandState;

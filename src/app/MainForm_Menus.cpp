@@ -213,6 +213,7 @@ void TMainForm::OnMenuSelect(unsigned item, unsigned flags, HMENU menu) {
   std::wstring hint;
   if (!(flags & MF_POPUP) && !(flags & MF_SEPARATOR)) {
     if (const Command* command = FindCommand(item)) hint = command->hint;
+    if (item == EditMenuInsertSymbol && insertSymbolForAll_) hint = L"Insert different characters into a document.";
     hint = DynamicItemHint(item, hint);
   }
   ShowHint(hint);
@@ -220,13 +221,10 @@ void TMainForm::OnMenuSelect(unsigned item, unsigned flags, HMENU menu) {
 
 void TMainForm::ShowHint(const std::wstring& hint) { SetStatusText(3, hint); }
 
-void TMainForm::EditMenuClick() {}
 void TMainForm::SearchMenuClick() {}
-void TMainForm::FormatMenuClick() {}
 void TMainForm::DocumentMenuClick() {}
 void TMainForm::FavoritesMenuClick() {}
 void TMainForm::TabPopupMenuPopup() {}
-void TMainForm::PopupMenuPopup() {}
 void TMainForm::TrayPopupMenuPopup() {}
 
 bool TMainForm::RunDynamicItem(const Sender& sender) {

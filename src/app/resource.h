@@ -22,3 +22,6 @@
 #define IDB_SIDEBAR_CLOSE 1036
 
 #define IDR_MANIFEST 1
+
+/* Dialog templates take blocks of 100 numbers: 2000 about box, 2100 New, 2300 one-line
+   prompt, 2400 Find, 2500 Replace, 2600 Insert Symbol, 2900 Notepad Center. */

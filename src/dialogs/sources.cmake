@@ -1,5 +1,6 @@
 # Sources of this folder: code without windows.h, and the editor's Win32 code.
 list(APPEND TWK_WIN_SOURCES
+  dialogs/CharForm.cpp
   dialogs/AboutBox.cpp
   dialogs/MainForm_Dialogs.cpp
   dialogs/NewFile.cpp

@@ -3,6 +3,8 @@ list(APPEND TWK_PURE_SOURCES
   textcmd/DateTime.cpp
 )
 list(APPEND TWK_WIN_SOURCES
+  textcmd/MainForm_Edit.cpp
+  textcmd/MainForm_Symbol.cpp
   textcmd/MainForm_Document.cpp
   textcmd/MainForm_Insert.cpp
   textcmd/MainForm_Search.cpp

@@ -103,6 +103,8 @@ LRESULT CALLBACK TMainForm::EditorProc(HWND hwnd, UINT message, WPARAM wParam, L
         }
         break;
       case WM_CHAR:
+        // Ctrl+Y deleted the line at its key-down; its character is not typed.
+        if (wParam == 0x19 && ::GetKeyState(VK_CONTROL) < 0) return 0;
         self->MemoKeyPress(static_cast<wchar_t>(wParam));
         break;
       case WM_CONTEXTMENU: {
@@ -125,18 +127,6 @@ LRESULT CALLBACK TMainForm::EditorProc(HWND hwnd, UINT message, WPARAM wParam, L
     return 0;
   }
   return ::DefSubclassProc(hwnd, message, wParam, lParam);
-}
-
-bool TMainForm::MemoKeyDown(HWND, WPARAM key) {
-  bool shift = ::GetKeyState(VK_SHIFT) < 0;
-  bool control = ::GetKeyState(VK_CONTROL) < 0;
-  bool alt = ::GetKeyState(VK_MENU) < 0;
-  if (key == VK_INSERT && !shift && !control && !alt) {
-    Active().insertMode = !Active().insertMode;
-    SetInsertModePanel();
-    return false;  // the editor toggles its own mode too
-  }
-  return false;
 }
 
 }  // namespace app
