@@ -132,9 +132,9 @@ const Command kCommands[] = {
   {MenuTrimRight, L"MenuTrimRight", L"Tr&im Right", kNone, L"Removes trailing spaces and control characters.", -1, &F::FormatMenuTrimClick},
   {MenuTrimSpaces, L"MenuTrimSpaces", L"Tri&m Spaces", kNone, L"Removes leading and trailing spaces and control characters.", -1, &F::FormatMenuTrimClick},
   // Tray menu
-  {TrayPopupMenuRestore, L"TrayPopupMenuRestore", L"&Restore", kNone, L"Restore the window.", -1, nullptr},
-  {TrayPopupMenuMinimize, L"TrayPopupMenuMinimize", L"Mi&nimize", kNone, L"Minimize the window.", -1, nullptr},
-  {TrayPopupMenuMaximize, L"TrayPopupMenuMaximize", L"Ma&ximize", kNone, L"Maximize the window.", -1, nullptr},
+  {TrayPopupMenuRestore, L"TrayPopupMenuRestore", L"&Restore", kNone, L"Restore the window.", -1, &F::TrayPopupMenuRestoreClick},
+  {TrayPopupMenuMinimize, L"TrayPopupMenuMinimize", L"Mi&nimize", kNone, L"Minimize the window.", -1, &F::TrayPopupMenuMinimizeClick},
+  {TrayPopupMenuMaximize, L"TrayPopupMenuMaximize", L"Ma&ximize", kNone, L"Maximize the window.", -1, &F::TrayPopupMenuMaximizeClick},
   {TrayPopupMenuClose, L"TrayPopupMenuClose", L"&Close", kNone, L"Exit Tarnwick.", -1, &F::FileMenuExitClick},
 };
 

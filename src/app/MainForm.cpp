@@ -265,15 +265,22 @@ void TMainForm::FormDestroy() {
 
 void TMainForm::OnTimer(UINT_PTR id) {
   if (id == kMainTimer) TimerTimer();
+  if (id == kTrayTimer) TrayIconTimerTimer();
 }
 
-void TMainForm::CreateTrayIcon() {}
-void TMainForm::RemoveTrayIcon() {}
 
 LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE:
+      // In tray mode a minimized window leaves the taskbar; the tray icon brings it back.
+      if (wParam == SIZE_MINIMIZED && context_.trayMode) {
+        ::ShowWindow(hwnd(), SW_HIDE);
+        return 0;
+      }
       LayoutFrame();
+      return 0;
+    case kTrayMessage:
+      TrayIconMessage(lParam);
       return 0;
     case WM_TIMER:
       OnTimer(wParam);

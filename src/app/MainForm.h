@@ -25,6 +25,7 @@ class TMainForm : public win::Window {
  public:
   static constexpr UINT_PTR kMainTimer = 1;
   static constexpr UINT_PTR kTrayTimer = 2;
+  static constexpr UINT kTrayMessage = 2025;
   explicit TMainForm(AppContext& context);
   ~TMainForm() override;
 
@@ -100,8 +101,13 @@ class TMainForm : public win::Window {
   bool IsToolPressed(int tag) const;
   std::vector<int> ToolBarTags() const;  // left to right; -1 for separators
 
-  // --- start-up and close
+  // --- start-up, tray and close
   void TimerTimer();
+  void TrayIconTimerTimer();
+  void TrayIconMessage(LPARAM mouseMessage);
+  bool TrayIconPresent();
+  // Print requests routed from the hand-off and the command line ("/p").
+  int printRequests = 0;
   bool FormCloseQuery();
   void FormClose();
 
@@ -158,6 +164,9 @@ class TMainForm : public win::Window {
   void ViewMenuAlwaysOnTopClick(const Sender&);
   void HelpMenuShowHintsClick(const Sender&);
   void HelpMenuStatusBarHintsClick(const Sender&);
+  void TrayPopupMenuRestoreClick(const Sender&);
+  void TrayPopupMenuMinimizeClick(const Sender&);
+  void TrayPopupMenuMaximizeClick(const Sender&);
 
   // --- text commands (textcmd/): case and line transforms, find, replace, go to line
   void FormatMenuLowerCaseClick(const Sender&);
@@ -199,7 +208,9 @@ class TMainForm : public win::Window {
   void PickUpHandOff();
   void PrintFromRequest();
   void CreateTrayIcon();
+  bool AddTrayIcon();
   void RemoveTrayIcon();
+  void RestoreApplication();
   void SaveWindowState();
 
   // menus and commands
@@ -328,7 +339,7 @@ class TMainForm : public win::Window {
   win::UniqueImageList toolImages_;
   bool menuImages_ = true;
   std::map<int, win::UniqueBitmap> menuBitmaps_;  // by image: tool tags, then 1000 + menu picture
-  win::UniqueIcon appIcon_, appIconSmall_;
+  win::UniqueIcon appIcon_, appIconSmall_, trayIcon_;
 };
 
 }  // namespace app

@@ -225,7 +225,6 @@ void TMainForm::SearchMenuClick() {}
 void TMainForm::DocumentMenuClick() {}
 void TMainForm::FavoritesMenuClick() {}
 void TMainForm::TabPopupMenuPopup() {}
-void TMainForm::TrayPopupMenuPopup() {}
 
 bool TMainForm::RunDynamicItem(const Sender& sender) {
   unsigned id = sender.command;

@@ -41,6 +41,7 @@ void TMainForm::PickUpHandOff() {
 
 void TMainForm::PrintFromRequest() {
   if (printDialogOpen_) return;
+  ++printRequests;
   RunCommand(FileMenuPrint, Sender::Kind::Code);
 }
 

@@ -6,4 +6,5 @@ list(APPEND TWK_WIN_SOURCES
   chrome/MainForm_View.cpp
   chrome/ImageStrip_win.cpp
   chrome/MainForm_ToolBar.cpp
+  chrome/MainForm_Tray.cpp
 )

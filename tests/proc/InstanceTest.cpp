@@ -1,4 +1,9 @@
 // A second start of the editor hands its arguments over and ends without a window.
+#include <windows.h>
+
+#include <algorithm>
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "proc/ProcessHarness.h"
@@ -33,4 +38,87 @@ TEST(Instance, SecondStartWithoutArgumentsLeavesAnEmptyParamDat) {
   EXPECT_EQ(result.exitCode, 0u);
   EXPECT_TRUE(uitest::Exists(folder / L"param.dat"));
   EXPECT_EQ(uitest::ReadBytes(folder / L"param.dat"), "");
+}
+
+namespace {
+
+std::vector<std::wstring> EditorTexts(DWORD processId) {
+  struct Search {
+    DWORD processId;
+    std::vector<std::wstring> texts;
+  } search{processId, {}};
+  for (HWND top : WindowsOf(processId)) {
+    ::EnumChildWindows(
+        top,
+        [](HWND child, LPARAM data) -> BOOL {
+          wchar_t name[64] = L"";
+          ::GetClassNameW(child, name, 64);
+          if (lstrcmpiW(name, L"RICHEDIT50W") == 0) {
+            wchar_t text[1024] = L"";
+            ::SendMessageW(child, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+            reinterpret_cast<Search*>(data)->texts.push_back(text);
+          }
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+  }
+  return search.texts;
+}
+
+HWND MainWindowOf(DWORD processId) {
+  for (HWND hwnd : WindowsOf(processId)) {
+    wchar_t name[64] = L"";
+    ::GetClassNameW(hwnd, name, 64);
+    if (lstrcmpW(name, L"TMainForm") == 0) return hwnd;
+  }
+  return nullptr;
+}
+
+bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs) {
+  DWORD start = ::GetTickCount();
+  while (!done()) {
+    if (::GetTickCount() - start > timeoutMs) return false;
+    ::Sleep(50);
+  }
+  return true;
+}
+
+}  // namespace
+
+TEST(Instance, ARunningEditorTakesOverTheSecondStartsFiles) {
+  uitest::ScratchFolder folder;
+  CopyInto(BinFolder() + L"Tarnwick.exe", folder.path());
+  uitest::WriteBytes(folder / L"Tarnwick.ini", "[Main]\r\nShowSplash=0\r\n");
+  uitest::WriteBytes(folder / L"a.txt", "first file");
+  uitest::WriteBytes(folder / L"My File.txt", "second file");
+  DWORD firstId = 0;
+  win::UniqueHandle first(Start(folder / L"Tarnwick.exe", L"", &firstId));
+  ASSERT_TRUE(first.valid());
+  ASSERT_TRUE(WaitFor([&] { return MainWindowOf(firstId) != nullptr; }, 20000));
+
+  // Held open without delete sharing, param.dat cannot be taken over yet: the test
+  // reads what the second start appended before the editor does.
+  win::UniqueFile hold(::CreateFileW((folder / L"param.dat").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                     nullptr, OPEN_ALWAYS, 0, nullptr));
+  ASSERT_TRUE(hold.valid());
+  DWORD secondId = 0;
+  win::UniqueHandle second(Start(folder / L"Tarnwick.exe", L"a.txt \"My File.txt\"", &secondId));
+  ASSERT_EQ(::WaitForSingleObject(second.get(), 20000), WAIT_OBJECT_0);
+  DWORD exitCode = 99;
+  ::GetExitCodeProcess(second.get(), &exitCode);
+  EXPECT_EQ(exitCode, 0u);
+  char bytes[256] = {};
+  DWORD got = 0;
+  ::ReadFile(hold.get(), bytes, sizeof(bytes), &got, nullptr);
+  EXPECT_EQ(std::string(bytes, got), "a.txt My File.txt ");
+  hold.reset();
+
+  ASSERT_TRUE(WaitFor([&] { return EditorTexts(firstId).size() == 2; }, 5000));
+  std::vector<std::wstring> texts = EditorTexts(firstId);
+  std::sort(texts.begin(), texts.end());
+  EXPECT_EQ(texts, (std::vector<std::wstring>{L"first file", L"second file"}));
+  EXPECT_FALSE(uitest::Exists(folder / L"param.dat"));
+
+  ::PostMessageW(MainWindowOf(firstId), WM_CLOSE, 0, 0);
+  if (::WaitForSingleObject(first.get(), 20000) != WAIT_OBJECT_0) ::TerminateProcess(first.get(), 1);
 }

@@ -1,0 +1,156 @@
+// The main timer: the hand-off pickup, the command line, and the tray icon.
+#include <windows.h>
+#include <shellapi.h>
+
+#include "app/CommandIds.h"
+#include "ui/Harness.h"
+#include "win/Encoding.h"
+
+using namespace uitest;
+
+class TimerTest : public MainFormTest {
+ protected:
+  std::wstring MakeFile(const std::wstring& name, const std::string& bytes) {
+    std::wstring path = folder_ / name;
+    WriteBytes(path, bytes);
+    return path;
+  }
+  void HandOver(const std::wstring& records) {
+    std::string bytes = ReadBytes(context_.paths.handOffPath) + win::ToAnsi(records);
+    WriteBytes(context_.paths.handOffPath, bytes);
+  }
+  std::vector<std::wstring> OpenNames() {
+    std::vector<std::wstring> names;
+    for (int tab = 0; tab < form().TabCount(); ++tab) names.push_back(form().Slot(form().SlotOfTab(tab))->fileName);
+    return names;
+  }
+};
+
+TEST_F(TimerTest, HandedOverNamesWithSpacesAreJoinedAndOpened) {
+  ::CreateDirectoryW((folder_ / L"My Documents").c_str(), nullptr);
+  std::wstring path = MakeFile(L"My Documents\\a b.txt", "joined");
+  Start();
+  HandOver(path + L" ");
+  form().TimerTimer();
+  EXPECT_EQ(OpenNames(), std::vector<std::wstring>{path});
+  EXPECT_FALSE(Exists(context_.paths.handOffPath)) << "the file is consumed";
+  EXPECT_EQ(EditorText(), L"joined");
+}
+
+TEST_F(TimerTest, StubRecordsKeepTheirQuotesAndStillOpen) {
+  std::wstring path = MakeFile(L"x y.txt", "quoted");
+  Start();
+  HandOver(L"\"" + path + L"\" ");
+  ASSERT_TRUE(PumpUntil([&] { return form().Active().fileName == path; }, 2000)) << "opened within one timer period";
+}
+
+TEST_F(TimerTest, ANameDifferingInCaseActivatesTheOpenTab) {
+  std::wstring path = MakeFile(L"Case.txt", "c");
+  Start();
+  form().OpenDocument(path);
+  form().NewDocument(0, L"txt");
+  std::wstring upper = path;
+  for (wchar_t& c : upper) c = static_cast<wchar_t>(towupper(c));
+  HandOver(upper + L" ");
+  form().TimerTimer();
+  EXPECT_EQ(form().TabCount(), 2);
+  EXPECT_EQ(form().Active().fileName, path) << "no already-open question, no second copy";
+}
+
+TEST_F(TimerTest, PrintRequestsAreRoutedAfterTheFilesOpen) {
+  std::wstring a = MakeFile(L"a.txt", "a");
+  Start();
+  HandOver(a + L" /p ");
+  form().TimerTimer();
+  EXPECT_EQ(form().Active().fileName, a);
+  EXPECT_EQ(form().printRequests, 1);
+  HandOver(a + L" ");
+  form().TimerTimer();
+  EXPECT_EQ(form().printRequests, 1);
+}
+
+TEST_F(TimerTest, AParamDatWrittenBeforeTheStartIsConsumedByTheFirstTick) {
+  std::wstring a = MakeFile(L"early.txt", "early");
+  std::wstring b = MakeFile(L"cmdline.txt", "cmd");
+  HandOver(a + L" ");
+  context_.arguments = {b};
+  Start();
+  EXPECT_EQ(OpenNames(), (std::vector<std::wstring>{a, b})) << "handed-over names open before the command line";
+}
+
+TEST_F(TimerTest, EveryHandedOverNameMeetsTheLimitOnItsOwn) {
+  std::wstring a = MakeFile(L"a.txt", "a"), b = MakeFile(L"b.txt", "b");
+  Start();
+  for (int i = 1; i < 200; ++i) form().NewDocument(0, L"txt");
+  for (int slot = 0; slot < 200; ++slot) form().Slot(slot)->editor.SetModified(true);
+  prompter_.ExpectMessage(L"You have reached the limit of opened files.");
+  prompter_.ExpectMessage(L"You have reached the limit of opened files.");
+  HandOver(a + L" " + b + L" ");
+  form().TimerTimer();
+  EXPECT_EQ(form().TabCount(), 200);
+}
+
+TEST_F(TimerTest, CommandLinePrintWithReOpenLastOpensButDoesNotPrint) {
+  std::wstring a = MakeFile(L"a.txt", "a");
+  WriteIni("[Main]\r\nReOpenLast=1\r\n");
+  context_.arguments = {L"/p", a};
+  Start();
+  EXPECT_EQ(form().Active().fileName, a);
+  EXPECT_EQ(form().printRequests, 0);
+}
+
+TEST_F(TimerTest, CommandLinePrintAsksForPrinting) {
+  std::wstring a = MakeFile(L"a.txt", "a");
+  context_.arguments = {L"/p", a};
+  Start();
+  EXPECT_EQ(form().printRequests, 1);
+}
+
+TEST_F(TimerTest, TrayModeShowsAnIconThatComesBackWhenTheShellLosesIt) {
+  context_.trayMode = true;
+  Start();
+  ASSERT_TRUE(form().TrayIconPresent());
+  NOTIFYICONDATAW data{};
+  data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+  data.hWnd = form().hwnd();
+  data.uID = 1005;
+  ASSERT_TRUE(::Shell_NotifyIconW(NIM_DELETE, &data));
+  EXPECT_FALSE(form().TrayIconPresent());
+  form().TrayIconTimerTimer();
+  EXPECT_TRUE(form().TrayIconPresent());
+
+  ::ShowWindow(form().hwnd(), SW_MINIMIZE);
+  Pump(50);
+  EXPECT_FALSE(::IsWindowVisible(form().hwnd())) << "minimized into the tray";
+  ::SendMessageW(form().hwnd(), app::TMainForm::kTrayMessage, 1005, WM_LBUTTONUP);
+  Pump(50);
+  EXPECT_TRUE(::IsWindowVisible(form().hwnd()));
+  EXPECT_FALSE(::IsIconic(form().hwnd()));
+
+  Exit();
+  EXPECT_FALSE(::Shell_NotifyIconW(NIM_DELETE, &data)) << "closing removed the icon";
+}
+
+TEST_F(TimerTest, TrayMenuStates) {
+  context_.trayMode = true;
+  Start();
+  ::SetForegroundWindow(form().hwnd());
+  ::SetActiveWindow(form().hwnd());
+  Pump(20);
+  form().IsCommandEnabled(app::TrayPopupMenuClose);
+  HMENU tray = form().MenuOf(app::kTrayMenu);
+  auto enabled = [&](unsigned id) { return !(::GetMenuState(tray, id, MF_BYCOMMAND) & MF_GRAYED); };
+  EXPECT_FALSE(enabled(app::TrayPopupMenuRestore)) << "the window is visible";
+  EXPECT_TRUE(enabled(app::TrayPopupMenuMinimize));
+  EXPECT_TRUE(enabled(app::TrayPopupMenuClose));
+  EXPECT_EQ(::GetMenuDefaultItem(tray, FALSE, 0), app::TrayPopupMenuClose);
+
+  form().RunCommand(app::TrayPopupMenuMinimize);
+  Pump(50);
+  form().IsCommandEnabled(app::TrayPopupMenuClose);
+  EXPECT_TRUE(enabled(app::TrayPopupMenuRestore));
+  EXPECT_EQ(::GetMenuDefaultItem(tray, FALSE, 0), app::TrayPopupMenuRestore);
+  form().RunCommand(app::TrayPopupMenuMaximize, app::Sender::Kind::Code);
+  Pump(50);
+  EXPECT_TRUE(::IsZoomed(form().hwnd()));
+}
