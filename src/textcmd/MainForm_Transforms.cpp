@@ -146,7 +146,13 @@ void TMainForm::ReplaceDocumentRange(int slotNumber, long start, long end, const
   all += textcmd::ToCrLf(editor.TextRange(end, length));
   RichFormats formats;
   if (!plain) formats = FormatsAt(editor, start);
+  RECT bounds;
+  ::GetWindowRect(editor.hwnd(), &bounds);
   auto fill = [&](RichEditor& fresh) {
+    // Sized first, the control lays the text out once while loading it; sized after,
+    // it would lay it all out again (seconds for a few megabytes under Wine).
+    ::SetWindowPos(fresh.hwnd(), nullptr, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     fresh.StreamInText(all);
     if (!plain) ApplyToAll(fresh, formats);
   };

@@ -89,9 +89,9 @@ class TextLineLayout : public LineLayout {
   std::wstring_view text_;
 };
 
-// Replacing a large range inside a rich-edit control costs far more than loading a
-// whole new text into a fresh one (super-linear in the removed length under Wine).
-// True when a fresh control is the cheaper way to make this change.
+// Under Wine an edit inside a rich-edit control costs more the larger the document,
+// and far more the more it changes; loading a whole new text into a fresh control
+// costs in proportion to the text. True when the fresh control is the cheaper way.
 bool PreferFreshControl(long removedLength, long insertedLength, long documentLengthAfter);
 
 }  // namespace textcmd

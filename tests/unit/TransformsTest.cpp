@@ -241,9 +241,11 @@ TEST(Widening, SortingThroughTheSpanNeitherDoublesNorDropsLines) {
 
 TEST(EditPlan, SmallChangesStayInPlaceLargeOnesGoToAFreshControl) {
   EXPECT_FALSE(PreferFreshControl(10, 10, 5'000'000)) << "a word in a large document";
-  EXPECT_FALSE(PreferFreshControl(65'536, 65'536, 5'000'000));
+  EXPECT_FALSE(PreferFreshControl(10'000, 10'000, 5'000'000));
+  EXPECT_TRUE(PreferFreshControl(65'536, 65'536, 5'000'000)) << "a few pages of a large document";
   EXPECT_TRUE(PreferFreshControl(5'000'000, 5'000'000, 5'000'000)) << "the whole of a large document";
-  EXPECT_TRUE(PreferFreshControl(600'000, 600'000, 1'000'000));
+  EXPECT_TRUE(PreferFreshControl(100'000, 0, 1'000'000)) << "a large removal";
+  EXPECT_TRUE(PreferFreshControl(0, 100'000, 1'100'000)) << "a large insertion";
   EXPECT_FALSE(PreferFreshControl(0, 0, 0));
   EXPECT_FALSE(PreferFreshControl(2'000, 2'000, 2'000)) << "small documents are fast either way";
 }
