@@ -1,0 +1,30 @@
+#pragma once
+// The steps of the stand-in notepad: find the editor through the pointer file, hand it
+// the command line through param.dat and start it.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace notepad {
+
+// The text after the program's own name, as WinMain receives it: the name (quoted or
+// not) and the blanks after it are skipped, the rest is kept as it is.
+std::wstring_view ArgumentsOf(std::wstring_view commandLine);
+
+// The command line as a param.dat record text in the system code page. A line the code
+// page cannot hold keeps its quotes and words, but each stretch of words that names an
+// existing file the code page cannot spell becomes that file's full short (8.3) name.
+std::string HandOffCommandLine(std::wstring_view arguments);
+
+// The editor's folder from the first bytes of the pointer file: the first line without
+// its line break, ending in a backslash. Nothing when the line is empty.
+std::optional<std::wstring> EditorFolderFromPointer(std::string_view bytes);
+
+// The Windows folder with a trailing backslash: TARNWICK_WINDOWS_FOLDER when it is set
+// (tests point it at a scratch folder), else the system's.
+std::wstring StubWindowsFolder();
+
+// The whole program; returns the exit code (always 0).
+int RunStub(std::wstring_view arguments);
+
+}  // namespace notepad
