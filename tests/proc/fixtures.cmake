@@ -1,0 +1,21 @@
+# Programs the tests put in place of a notepad or of the editor. The notepads differ
+# only in their version blocks: the makers they name decide how the Notepad Center
+# and the uninstaller treat them.
+set(TWK_FIXTURES)
+foreach(kind Microsoft Vardle Both Neither VardleGerman)
+  add_executable(Fixture${kind}Notepad WIN32 proc/fixtures/Empty.cpp proc/fixtures/${kind}Notepad.rc)
+  target_link_options(Fixture${kind}Notepad PRIVATE -municode)
+  list(APPEND TWK_FIXTURES Fixture${kind}Notepad)
+endforeach()
+# A notepad without any version block.
+add_executable(FixturePlainNotepad WIN32 proc/fixtures/Empty.cpp)
+target_link_options(FixturePlainNotepad PRIVATE -municode)
+# Records how the stand-in notepad started it.
+add_executable(FixtureEditor WIN32 proc/fixtures/FakeEditor.cpp)
+target_link_options(FixtureEditor PRIVATE -municode)
+list(APPEND TWK_FIXTURES FixturePlainNotepad FixtureEditor)
+
+add_dependencies(ui_tests NotepadStub ${TWK_FIXTURES})
+add_dependencies(proc_tests NotepadStub Remove ${TWK_FIXTURES})
+# The stand-in's and the uninstaller's steps are also tested in-process.
+target_link_libraries(proc_tests PRIVATE twk_stub twk_uninstall)
