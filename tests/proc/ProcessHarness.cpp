@@ -79,3 +79,137 @@ void CopyInto(const std::wstring& file, const std::wstring& folder) {
 }
 
 }  // namespace proctest
+
+#include <tlhelp32.h>
+
+#include <algorithm>
+
+namespace proctest {
+namespace {
+
+std::wstring ClassOf(HWND hwnd) {
+  wchar_t name[64] = L"";
+  ::GetClassNameW(hwnd, name, 64);
+  return name;
+}
+
+std::wstring TextOf(HWND hwnd) {
+  // WM_GETTEXT is marshalled between processes, GetWindowText of a child is not.
+  auto length = static_cast<size_t>(::SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0));
+  std::wstring text(length + 1, L'\0');
+  auto got = static_cast<size_t>(
+      ::SendMessageW(hwnd, WM_GETTEXT, static_cast<WPARAM>(length + 1), reinterpret_cast<LPARAM>(text.data())));
+  text.resize(std::min(got, length));
+  return text;
+}
+
+struct ChildSearch {
+  std::wstring className;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectChild(HWND hwnd, LPARAM data) {
+  auto* search = reinterpret_cast<ChildSearch*>(data);
+  if (win::EqualsNoCase(ClassOf(hwnd), search->className)) search->found.push_back(hwnd);
+  return TRUE;
+}
+
+std::vector<HWND> ChildrenOf(HWND parent, const wchar_t* className) {
+  ChildSearch search{className, {}};
+  ::EnumChildWindows(parent, &CollectChild, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+}  // namespace
+
+MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD timeoutMs) {
+  MessageBoxSeen box;
+  DWORD start = ::GetTickCount();
+  while (!box.hwnd && ::GetTickCount() - start < timeoutMs) {
+    for (HWND hwnd : WindowsOf(processId))
+      if (ClassOf(hwnd) == L"#32770" && ::IsWindowVisible(hwnd)) box.hwnd = hwnd;
+    if (!box.hwnd) ::Sleep(20);
+  }
+  if (!box.hwnd) return box;
+  box.title = TextOf(box.hwnd);
+  for (HWND label : ChildrenOf(box.hwnd, L"Static")) {
+    std::wstring text = TextOf(label);
+    if (text.empty()) continue;
+    if (!box.text.empty()) box.text += L"\n";
+    box.text += text;
+  }
+  return box;
+}
+
+void Answer(const MessageBoxSeen& box, int button) {
+  ::PostMessageW(box.hwnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+  DWORD start = ::GetTickCount();
+  while (::IsWindow(box.hwnd) && ::GetTickCount() - start < 10000) ::Sleep(10);
+}
+
+HWND FindWindowOf(const wchar_t* className, DWORD processId) {
+  HWND found = nullptr;
+  while ((found = ::FindWindowExW(nullptr, found, className, nullptr))) {
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(found, &owner);
+    if (processId == 0 || owner == processId) return found;
+  }
+  return nullptr;
+}
+
+std::vector<std::wstring> ChildTexts(HWND parent, const wchar_t* className) {
+  std::vector<std::wstring> texts;
+  for (HWND child : ChildrenOf(parent, className)) texts.push_back(TextOf(child));
+  return texts;
+}
+
+ScopedEnvironment::ScopedEnvironment(std::wstring name, const std::wstring& value) : name_(std::move(name)) {
+  DWORD length = ::GetEnvironmentVariableW(name_.c_str(), nullptr, 0);
+  if (length > 0) {
+    std::vector<wchar_t> buffer(length);
+    DWORD got = ::GetEnvironmentVariableW(name_.c_str(), buffer.data(), length);
+    hadPrevious_ = got < length;
+    if (hadPrevious_) previous_.assign(buffer.data(), got);
+  }
+  ::SetEnvironmentVariableW(name_.c_str(), value.c_str());
+}
+
+ScopedEnvironment::~ScopedEnvironment() {
+  ::SetEnvironmentVariableW(name_.c_str(), hadPrevious_ ? previous_.c_str() : nullptr);
+}
+
+void EndProcessesIn(const std::wstring& folder, const wchar_t* className, DWORD graceMs) {
+  std::vector<win::UniqueHandle> processes;
+  std::vector<DWORD> ids;
+  win::UniqueHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  if (snapshot.get() == INVALID_HANDLE_VALUE) {
+    snapshot.release();
+    return;
+  }
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof(entry);
+  for (BOOL more = ::Process32FirstW(snapshot.get(), &entry); more; more = ::Process32NextW(snapshot.get(), &entry)) {
+    win::UniqueHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | PROCESS_TERMINATE | SYNCHRONIZE,
+                                            FALSE, entry.th32ProcessID));
+    if (!process) continue;
+    wchar_t path[MAX_PATH] = L"";
+    DWORD length = MAX_PATH;
+    if (!::QueryFullProcessImageNameW(process.get(), 0, path, &length)) continue;
+    if (!win::EqualsNoCase(win::FolderPart(std::wstring(path, length)), folder)) continue;
+    ids.push_back(entry.th32ProcessID);
+    processes.push_back(std::move(process));
+  }
+  if (className)
+    for (DWORD id : ids)
+      if (HWND main = FindWindowOf(className, id)) ::PostMessageW(main, WM_CLOSE, 0, 0);
+  DWORD start = ::GetTickCount();
+  for (win::UniqueHandle& process : processes) {
+    DWORD spent = ::GetTickCount() - start;
+    if (::WaitForSingleObject(process.get(), spent < graceMs ? graceMs - spent : 0) != WAIT_OBJECT_0) {
+      ::TerminateProcess(process.get(), 1);
+      ::WaitForSingleObject(process.get(), 5000);
+    }
+  }
+}
+
+}  // namespace proctest

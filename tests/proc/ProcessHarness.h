@@ -29,3 +29,44 @@ std::vector<HWND> WindowsOf(DWORD processId);
 void CopyInto(const std::wstring& file, const std::wstring& folder);
 
 }  // namespace proctest
+
+namespace proctest {
+
+// A message box of another process, as the test sees it.
+struct MessageBoxSeen {
+  HWND hwnd = nullptr;
+  std::wstring title;
+  std::wstring text;  // the texts of its static controls, joined
+};
+
+// Waits for a message box (a dialog of class #32770) of the process and reads it;
+// hwnd stays null when none came within the time.
+MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD timeoutMs = 10000);
+// Presses a button of the box (IDOK, IDYES, IDNO) and waits for the box to go.
+void Answer(const MessageBoxSeen& box, int button);
+
+// The first top-level window of that class owned by the process (0: any process).
+HWND FindWindowOf(const wchar_t* className, DWORD processId = 0);
+// The texts of the window's child windows of that class, read across processes.
+std::vector<std::wstring> ChildTexts(HWND parent, const wchar_t* className);
+
+// Sets an environment variable of this process, and so of the programs it starts, for
+// the owner's lifetime.
+class ScopedEnvironment {
+ public:
+  ScopedEnvironment(std::wstring name, const std::wstring& value);
+  ~ScopedEnvironment();
+  ScopedEnvironment(const ScopedEnvironment&) = delete;
+  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+ private:
+  std::wstring name_;
+  std::wstring previous_;
+  bool hadPrevious_ = false;
+};
+
+// Ends every process whose executable lies in `folder`: first by closing its main
+// window of class `className` (when given), then by force after `graceMs`.
+void EndProcessesIn(const std::wstring& folder, const wchar_t* className = nullptr, DWORD graceMs = 5000);
+
+}  // namespace proctest
