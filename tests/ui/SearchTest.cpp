@@ -4,9 +4,12 @@
 #include <richedit.h>
 
 #include <string>
+#include <vector>
 
 #include "app/CommandIds.h"
 #include "dialogs/RenameBoxIds.h"
+#include "dialogs/ReplaceForm.h"
+#include "dialogs/SearchForm.h"
 #include "dialogs/ReplaceFormIds.h"
 #include "dialogs/SearchFormIds.h"
 #include "ui/Harness.h"
@@ -292,6 +295,35 @@ TEST_F(SearchTest, ReplaceAllInRichTextKeepsTheFormattingBetweenMatches) {
   got.cbSize = sizeof(got);
   ::SendMessageW(editor().hwnd(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&got));
   EXPECT_TRUE((got.dwMask & CFM_BOLD) && (got.dwEffects & CFE_BOLD));
+}
+
+TEST_F(SearchTest, HelpTopicsOfTheFindAndReplaceDialogs) {
+  std::vector<int> topics;
+  auto record = [&](int topic) { topics.push_back(topic); };
+  auto f1 = [](HWND dialog, int control) {
+    HELPINFO help{sizeof(help), HELPINFO_WINDOW, control};
+    ::SendMessageW(dialog, WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
+  };
+  dialogs::TSearchForm find(L"", record);
+  win::Dialog::SetTestHook([&](win::Dialog& dialog) {
+    ::SendMessageW(dialog.hwnd(), WM_COMMAND, IDC_FIND_HELP, 0);
+    for (int control : {IDC_FIND_EDIT, IDC_FIND_LABEL, IDC_FIND_CASE, IDC_FIND_ALL, IDC_FIND_WHOLE, IDCANCEL})
+      f1(dialog.hwnd(), control);
+    ::PostMessageW(dialog.hwnd(), WM_COMMAND, IDCANCEL, 0);
+  });
+  find.ShowModal(nullptr);
+  win::Dialog::SetTestHook(nullptr);
+  EXPECT_EQ(topics, (std::vector<int>{99, 101, 101, 102, 103, 110, 99}));
+
+  topics.clear();
+  dialogs::ReplaceActions actions;
+  actions.showHelp = record;
+  dialogs::TReplaceForm replace(actions);
+  replace.Present(nullptr);
+  ::SendMessageW(replace.hwnd(), WM_COMMAND, IDC_REPLACE_HELP, 0);
+  for (int control : {IDC_REPLACE_SEARCH, IDC_REPLACE_WITH, IDC_REPLACE_CURRENT, IDC_REPLACE_WHOLE})
+    f1(replace.hwnd(), control);
+  EXPECT_EQ(topics, (std::vector<int>{100, 104, 105, 103, 110}));
 }
 
 class GoToLineTest : public SearchTest {

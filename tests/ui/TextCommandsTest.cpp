@@ -5,8 +5,10 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/CommandIds.h"
+#include "dialogs/RenameBox.h"
 #include "dialogs/RenameBoxIds.h"
 #include "ui/Harness.h"
 #include "win/Encoding.h"
@@ -278,4 +280,76 @@ TEST_F(TextCommandsTest, RichTextKeepsItsFormattingOutsideTheSelection) {
   got.cbSize = sizeof(got);
   ::SendMessageW(editor().hwnd(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&got));
   EXPECT_TRUE((got.dwMask & CFM_BOLD) && (got.dwEffects & CFE_BOLD)) << "the bold word outside the change stays bold";
+}
+
+TEST_F(TextCommandsTest, AWholeRichDocumentTakesTheFormatWhereItBegan) {
+  Start();
+  ASSERT_TRUE(form().NewDocument(1, L"rtf"));
+  std::wstring text;
+  while (text.size() < 700'000) text += L"Rich Line\r\n";
+  SetEditorText(text);
+  Select(0, 4);
+  CHARFORMAT2W bold{};
+  bold.cbSize = sizeof(bold);
+  bold.dwMask = CFM_BOLD;
+  bold.dwEffects = CFE_BOLD;
+  ::SendMessageW(editor().hwnd(), EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&bold));
+  HWND before = editor().hwnd();
+  Select(0, -1);
+  form().RunCommand(app::FormatMenuLowerCase);
+  EXPECT_NE(editor().hwnd(), before) << "the whole text goes through a fresh control";
+  EXPECT_FALSE(editor().IsPlainText()) << "still a rich-text document";
+  EXPECT_EQ(editor().Text().substr(0, 20), L"rich line\rrich line\r");
+  Select(300'000, 300'010);
+  CHARFORMAT2W got{};
+  got.cbSize = sizeof(got);
+  ::SendMessageW(editor().hwnd(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&got));
+  EXPECT_TRUE((got.dwMask & CFM_BOLD) && (got.dwEffects & CFE_BOLD))
+      << "as in place, the new text takes the format of the first character replaced";
+}
+
+class PromptDialogTest : public TextCommandsTest {};
+
+TEST_F(PromptDialogTest, RenameDressingByDefaultAndItsHelpTopics) {
+  std::vector<int> topics;
+  dialogs::TRenameBox box({}, [&](int topic) { topics.push_back(topic); });
+  win::Dialog::SetTestHook([&](win::Dialog& dialog) {
+    wchar_t caption[64] = L"";
+    ::GetWindowTextW(dialog.hwnd(), caption, 64);
+    EXPECT_STREQ(caption, L"Tarnwick - Rename");
+    EXPECT_EQ(dialog.Text(IDC_RENAME_LABEL), L"&New Name:");
+    EXPECT_EQ(dialog.Text(IDC_RENAME_TEXT), L"If the file is on disk, this will also rename the file.");
+    EXPECT_FALSE(::IsWindowEnabled(dialog.Item(IDOK))) << "OK is disabled while the field is empty";
+    ::SendMessageW(dialog.hwnd(), WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(::IsWindow(dialog.hwnd())) << "Enter does nothing while OK is disabled";
+    dialog.SetText(IDC_RENAME_EDIT, L"new name.txt");
+    EXPECT_TRUE(::IsWindowEnabled(dialog.Item(IDOK)));
+    ::SendMessageW(dialog.hwnd(), WM_COMMAND, IDC_RENAME_HELP, 0);
+    HELPINFO help{sizeof(help), HELPINFO_WINDOW, IDC_RENAME_EDIT};
+    ::SendMessageW(dialog.hwnd(), WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
+    ::PostMessageW(dialog.hwnd(), WM_COMMAND, IDOK, 0);
+  });
+  EXPECT_EQ(box.ShowModal(nullptr), IDOK);
+  EXPECT_EQ(box.text(), L"new name.txt");
+  EXPECT_EQ(topics, (std::vector<int>{57, 57})) << "topic 57 for the dialog and, undressed, for its field";
+
+  dialogs::RenameBoxDressing dressing;
+  dressing.helpTopic = 172;
+  dressing.fieldHelpTopic = 173;
+  dressing.maxLength = 9;
+  topics.clear();
+  dialogs::TRenameBox numbers(dressing, [&](int topic) { topics.push_back(topic); });
+  win::Dialog::SetTestHook([&](win::Dialog& dialog) {
+    ::SendMessageW(dialog.hwnd(), WM_COMMAND, IDC_RENAME_HELP, 0);
+    for (int control : {IDC_RENAME_LABEL, IDC_RENAME_EDIT, IDOK}) {
+      HELPINFO help{sizeof(help), HELPINFO_WINDOW, control};
+      ::SendMessageW(dialog.hwnd(), WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
+    }
+    for (wchar_t digit : std::wstring(L"1234567890123"))
+      ::SendMessageW(dialog.Item(IDC_RENAME_EDIT), WM_CHAR, digit, 0);
+    EXPECT_EQ(dialog.Text(IDC_RENAME_EDIT), L"123456789") << "at most 9 characters";
+    ::PostMessageW(dialog.hwnd(), WM_COMMAND, IDCANCEL, 0);
+  });
+  EXPECT_EQ(numbers.ShowModal(nullptr), IDCANCEL);
+  EXPECT_EQ(topics, (std::vector<int>{172, 173, 173, 172}));
 }
