@@ -308,6 +308,7 @@ TEST_F(NotepadCenterTest, NothingRunsAndNothingClosesBeforeTheTimerNamesTheFiles
   WithCenter(
       [&](TNotepadCenter& center) {
         stillOpen = ::IsWindow(center.hwnd()) && ::IsWindowVisible(center.hwnd());
+        EXPECT_EQ(Narrow(center.StatusText()), "") << "a Replace before the files are named does nothing";
         EXPECT_EQ(Narrow(center.Prefix()), Narrow(prefix_));
         EXPECT_FALSE(center.Busy());
         EXPECT_TRUE(::IsWindowEnabled(center.Item(IDC_CENTER_REPLACE)));
@@ -328,8 +329,7 @@ TEST_F(NotepadCenterTest, NothingRunsAndNothingClosesBeforeTheTimerNamesTheFiles
   EXPECT_FALSE(replaceEnabledAtStart);
   EXPECT_FALSE(restoreEnabledAtStart);
   EXPECT_TRUE(stillOpen) << "a close asked for while busy is refused";
-  EXPECT_FALSE(Exists(prefix_ + L"SWN")) << "a Replace before the files are named does nothing";
-  EXPECT_FALSE(Exists(program_ + L"NOTEPAD.SWN")) << "nothing is done relative to the current folder";
+  EXPECT_FALSE(Exists(prefix_ + L"SWN"));
 }
 
 TEST_F(NotepadCenterTest, SaveToFileProposesLogTxtAndWritesTheLinesShown) {
