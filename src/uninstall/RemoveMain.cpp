@@ -28,6 +28,14 @@ std::wstring Environment(const wchar_t* name) {
 
 // Tests name scratch folders through the environment so that no run touches the
 // machine's own Windows folder, Programs menu or desktop.
+std::wstring WindowsFolder() {
+  std::wstring folder = Environment(L"TARNWICK_WINDOWS_FOLDER");
+  if (!folder.empty()) return folder;
+  wchar_t buffer[MAX_PATH] = L"";
+  UINT got = ::GetWindowsDirectoryW(buffer, MAX_PATH);
+  return got > 0 && got < MAX_PATH ? std::wstring(buffer, got) : std::wstring();
+}
+
 std::wstring ShellFolder(const wchar_t* override, int csidl) {
   std::wstring folder = Environment(override);
   if (!folder.empty()) return folder;
@@ -51,7 +59,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   uninstall::Folders folders;
   folders.self = OwnPath();
   folders.program = uninstall::WithBackslash(win::FolderPart(folders.self));
-  folders.windows = uninstall::WithBackslash(ShellFolder(L"TARNWICK_WINDOWS_FOLDER", CSIDL_WINDOWS));
+  folders.windows = uninstall::WithBackslash(WindowsFolder());
   folders.programsMenu = ShellFolder(L"TARNWICK_PROGRAMS_FOLDER", CSIDL_PROGRAMS);
   folders.desktop = ShellFolder(L"TARNWICK_DESKTOP_FOLDER", CSIDL_DESKTOPDIRECTORY);
   MessageBoxes messages;

@@ -253,6 +253,7 @@ TEST_F(UninstallSteps, ARunReplacesAnEarlierRemovalEntryAndKeepsTheOthers) {
   RunSteps(&YesToAll);
   std::string ini = ReadBytes(WinInit());
   EXPECT_EQ(win::ToUtf8(IniValue(WinInit(), L"Rename", L"NUL")), win::ToUtf8(ShortName(self_)));
+  ASSERT_NE(ini.find("NUL="), std::string::npos) << "written in the system code page";
   EXPECT_EQ(ini.find("NUL="), ini.rfind("NUL=")) << ini;
   EXPECT_EQ(IniValue(WinInit(), L"Rename", L"C:\\A.TMP"), L"C:\\B.TMP");
   EXPECT_EQ(IniValue(WinInit(), L"Other", L"Key"), L"1");
@@ -337,6 +338,7 @@ TEST_F(RemoveExeTest, UninstallsRestoresTheNotepadOffersUserFilesAndSchedulesIts
   EXPECT_EQ(RunAnswering({IDYES, IDOK}), (std::vector<std::string>{Shown(kConfirm), Shown(kComplete)}));
   EXPECT_EQ(win::ToUtf8(IniValue(winInit, L"Rename", L"NUL")), win::ToUtf8(self));
   std::string ini = ReadBytes(winInit);
+  ASSERT_NE(ini.find("NUL="), std::string::npos) << "written in the system code page";
   EXPECT_EQ(ini.find("NUL="), ini.rfind("NUL=")) << ini;
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "app/HandOffFile_win.h"
