@@ -224,7 +224,10 @@ void TMainForm::ShowHint(const std::wstring& hint) { SetStatusText(3, hint); }
 void TMainForm::SearchMenuClick() {}
 void TMainForm::DocumentMenuClick() {}
 void TMainForm::FavoritesMenuClick() {}
-void TMainForm::TabPopupMenuPopup() {}
+void TMainForm::TabPopupMenuPopup() {
+  bool hasFile = Active().hasFile;
+  for (unsigned id : {TabMenuDelete, TabMenuCopy, TabMenuMove}) EnableItem(id, hasFile);
+}
 
 bool TMainForm::RunDynamicItem(const Sender& sender) {
   unsigned id = sender.command;

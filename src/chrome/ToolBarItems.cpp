@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "config/Keys.h"
+
 namespace chrome {
 namespace {
 
@@ -189,6 +191,19 @@ void ToolBarMaskEditor::RestoreDefault() {
   wrap_ = true;
   menusDisabled_ = false;
   changed_ = true;
+}
+
+}  // namespace chrome
+
+namespace chrome {
+
+bool StoreToolBarSettings(config::Profile& profile, const ToolBarMaskEditor& editor) {
+  namespace keys = config::keys;
+  profile.Write(keys::ToolBar, editor.mask());
+  profile.Write(keys::ToolBarWrap, editor.wrap());
+  profile.Write(keys::ToolBarMenus, !editor.dropDownMenusDisabled());
+  if (editor.dropDownMenusDisabled()) profile.EraseSection(keys::kDirHistory);
+  return editor.changed();
 }
 
 }  // namespace chrome

@@ -5,6 +5,10 @@
 #include <string_view>
 #include <vector>
 
+namespace config {
+class Profile;
+}
+
 namespace chrome {
 
 inline constexpr int kMaskLength = 77;
@@ -80,5 +84,10 @@ class ToolBarMaskEditor {
   bool wrap_, menusDisabled_;
   bool changed_ = false;
 };
+
+// What the Settings dialog's OK stores from the page: the mask, the wrapping and the
+// drop-down switch (the folder history goes when drop-down menus are disabled).
+// Returns whether the tool bar is to be rebuilt.
+bool StoreToolBarSettings(config::Profile& profile, const ToolBarMaskEditor& editor);
 
 }  // namespace chrome

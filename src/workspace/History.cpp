@@ -47,6 +47,13 @@ bool RecordFolder(config::Profile& profile, const std::wstring& folder, int filt
   return true;
 }
 
+std::vector<RecentDocument> RecentDocuments(const config::Profile& profile) {
+  std::vector<RecentDocument> documents;
+  for (const std::wstring& path : ReadFileHistory(profile))
+    if (!path.empty()) documents.push_back({win::FileNamePart(path), path});
+  return documents;
+}
+
 std::wstring ShortenCaption(const std::wstring& text) {
   if (text.size() > 63) return text.substr(0, 60) + L"...";
   return text;

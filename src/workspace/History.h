@@ -27,6 +27,14 @@ std::vector<FolderEntry> ReadFolderHistory(const config::Profile& profile);
 // (exact comparison); returns whether the list changed.
 bool RecordFolder(config::Profile& profile, const std::wstring& folder, int filterIndex);
 
+// The recent documents the side bar lists: the non-empty History entries, newest
+// first, each shown by its name and extension.
+struct RecentDocument {
+  std::wstring name;
+  std::wstring path;
+};
+std::vector<RecentDocument> RecentDocuments(const config::Profile& profile);
+
 // A menu caption made from a file name: the first 60 characters and "..." when the
 // name is longer than 63 characters.
 std::wstring ShortenCaption(const std::wstring& text);

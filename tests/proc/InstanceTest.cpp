@@ -42,27 +42,22 @@ TEST(Instance, SecondStartWithoutArgumentsLeavesAnEmptyParamDat) {
 
 namespace {
 
-std::vector<std::wstring> EditorTexts(DWORD processId) {
-  struct Search {
-    DWORD processId;
-    std::vector<std::wstring> texts;
-  } search{processId, {}};
-  for (HWND top : WindowsOf(processId)) {
-    ::EnumChildWindows(
-        top,
-        [](HWND child, LPARAM data) -> BOOL {
-          wchar_t name[64] = L"";
-          ::GetClassNameW(child, name, 64);
-          if (lstrcmpiW(name, L"RICHEDIT50W") == 0) {
-            wchar_t text[1024] = L"";
-            ::SendMessageW(child, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
-            reinterpret_cast<Search*>(data)->texts.push_back(text);
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+BOOL CALLBACK CollectEditorText(HWND child, LPARAM data) {
+  wchar_t name[64] = L"";
+  ::GetClassNameW(child, name, 64);
+  if (lstrcmpiW(name, L"RICHEDIT50W") == 0) {
+    wchar_t text[1024] = L"";
+    ::SendMessageW(child, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+    reinterpret_cast<std::vector<std::wstring>*>(data)->push_back(text);
   }
-  return search.texts;
+  return TRUE;
+}
+
+// The texts of a process's document editors, read across the process boundary.
+std::vector<std::wstring> EditorTexts(DWORD processId) {
+  std::vector<std::wstring> texts;
+  for (HWND top : WindowsOf(processId)) ::EnumChildWindows(top, &CollectEditorText, reinterpret_cast<LPARAM>(&texts));
+  return texts;
 }
 
 HWND MainWindowOf(DWORD processId) {
@@ -121,4 +116,39 @@ TEST(Instance, ARunningEditorTakesOverTheSecondStartsFiles) {
 
   ::PostMessageW(MainWindowOf(firstId), WM_CLOSE, 0, 0);
   if (::WaitForSingleObject(first.get(), 20000) != WAIT_OBJECT_0) ::TerminateProcess(first.get(), 1);
+}
+
+TEST(Instance, TheSplashShowsWhileTheWindowIsBuiltAndGoesWhenItShows) {
+  uitest::ScratchFolder folder;
+  CopyInto(BinFolder() + L"Tarnwick.exe", folder.path());
+  DWORD processId = 0;
+  win::UniqueHandle process(Start(folder / L"Tarnwick.exe", L"", &processId));
+  ASSERT_TRUE(process.valid());
+  bool splashSeen = false;
+  HWND main = nullptr;
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        for (HWND hwnd : WindowsOf(processId)) {
+          wchar_t name[64] = L"";
+          ::GetClassNameW(hwnd, name, 64);
+          if (lstrcmpW(name, L"TSplashScreen") == 0 && ::IsWindowVisible(hwnd)) splashSeen = true;
+        }
+        main = MainWindowOf(processId);
+        return main && ::IsWindowVisible(main);
+      },
+      20000));
+  DWORD_PTR answer = 0;
+  ::SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer);
+  EXPECT_TRUE(splashSeen);
+  bool splashLeft = false;
+  for (HWND hwnd : WindowsOf(processId)) {
+    wchar_t name[64] = L"";
+    ::GetClassNameW(hwnd, name, 64);
+    if (lstrcmpW(name, L"TSplashScreen") == 0 && ::IsWindow(hwnd)) splashLeft = true;
+  }
+  EXPECT_FALSE(splashLeft) << "the splash is destroyed when the main window is first shown";
+  ::PostMessageW(main, WM_CLOSE, 0, 0);
+  if (::WaitForSingleObject(process.get(), 20000) != WAIT_OBJECT_0) ::TerminateProcess(process.get(), 1);
+  EXPECT_NE(uitest::ReadBytes(folder / L"Tarnwick.ini").find("ShowToolBar=1"), std::string::npos)
+      << "closing wrote the window's state";
 }

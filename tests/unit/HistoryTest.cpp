@@ -51,3 +51,15 @@ TEST(History, CaptionsLongerThan63CharactersAreCut) {
   std::wstring name63(63, L'x');
   EXPECT_EQ(ShortenCaption(name63), name63);
 }
+
+TEST(History, RecentDocumentsSkipEmptyEntriesAndKeepTheOrder) {
+  MemoryProfile profile;
+  profile.WriteText(L"History", L"File0", L"C:\\new\\b.txt");
+  profile.WriteText(L"History", L"File1", L"");
+  profile.WriteText(L"History", L"File2", L"C:\\old\\Tom&Jerry.txt");
+  auto documents = RecentDocuments(profile);
+  ASSERT_EQ(documents.size(), 2u);
+  EXPECT_EQ(documents[0].name, L"b.txt");
+  EXPECT_EQ(documents[0].path, L"C:\\new\\b.txt");
+  EXPECT_EQ(documents[1].name, L"Tom&Jerry.txt") << "no escaping in the side bar";
+}

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "chrome/ToolBarItems.h"
+#include "unit/MemoryProfile.h"
 
 using namespace chrome;
 
@@ -75,4 +76,22 @@ TEST(ToolBarItems, RestoreDefaultAndTheTwoSwitches) {
   EXPECT_TRUE(editor.wrap());
   EXPECT_FALSE(editor.dropDownMenusDisabled());
   EXPECT_TRUE(editor.changed());
+}
+
+TEST(ToolBarItems, OkStoresThePaddedMaskAndTheSwitches) {
+  testing_support::MemoryProfile profile;
+  profile.WriteText(L"DirHistory", L"Dir0", L"C:\\Docs\\");
+  ToolBarMaskEditor untouched(L"1111111111", true, true);
+  EXPECT_FALSE(StoreToolBarSettings(profile, untouched)) << "nothing changed: no rebuild";
+  EXPECT_EQ(profile.ReadText(L"Main", L"ToolBar", L"", 78), L"1111111111" + std::wstring(67, L'0'));
+  EXPECT_EQ(profile.ReadText(L"Main", L"ToolBarMenus", L"", 10), L"1");
+  EXPECT_TRUE(profile.HasSection(L"DirHistory"));
+
+  ToolBarMaskEditor editor(L"1111111111", true, true);
+  editor.SetDropDownMenusDisabled(true);
+  editor.SetWrap(false);
+  EXPECT_TRUE(StoreToolBarSettings(profile, editor));
+  EXPECT_EQ(profile.ReadText(L"Main", L"ToolBarMenus", L"", 10), L"0");
+  EXPECT_EQ(profile.ReadText(L"Main", L"ToolBarWrap", L"", 10), L"0");
+  EXPECT_FALSE(profile.HasSection(L"DirHistory"));
 }

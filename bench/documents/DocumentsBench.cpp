@@ -1,0 +1,220 @@
+// Opening and saving documents in Tarnwick against the floor: streaming the same
+// bytes into and out of a bare rich-edit control in the same run; Wine's wordpad
+// opening the same files beside it.
+//   documents_bench <work folder> <wordpad.exe>
+#include <windows.h>
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/AppContext.h"
+#include "app/MainForm.h"
+#include "config/IniFile_win.h"
+#include "win/Handles.h"
+#include "win/Prompt.h"
+#include "workspace/DocumentFile_win.h"
+
+namespace {
+
+double Now() {
+  static LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER f;
+    ::QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  LARGE_INTEGER counter;
+  ::QueryPerformanceCounter(&counter);
+  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+std::string PlainText(size_t bytes) {
+  static const char* words[] = {"the", "quick", "brown", "fox", "jumps", "over", "lazy", "dog", "caf\xe9",
+                                "na\xefve", "r\xe9sum\xe9", "editor", "window", "12345", "(tab)\t"};
+  std::mt19937 random(42);
+  std::string text;
+  text.reserve(bytes + 100);
+  size_t line = 0;
+  while (text.size() < bytes) {
+    const char* word = words[random() % 15];
+    text += word;
+    line += strlen(word) + 1;
+    if (line > 60 + random() % 30) {
+      text += "\r\n";
+      line = 0;
+    } else {
+      text += ' ';
+    }
+  }
+  text.resize(bytes);
+  if (text.back() == '\r') text.back() = 'x';
+  return text;
+}
+
+std::string RichText(size_t bytes) {
+  std::string rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Times New Roman;}{\\f1 Courier New;}}\r\n";
+  std::mt19937 random(7);
+  while (rtf.size() < bytes) {
+    rtf += (random() % 3 == 0) ? "{\\b bold words} " : "";
+    rtf += (random() % 4 == 0) ? "{\\i\\f1 italic mono} " : "";
+    rtf += "plain text of a paragraph with some length to it and more words\\par\r\n";
+  }
+  rtf += "}";
+  return rtf;
+}
+
+void Write(const std::wstring& path, const std::string& bytes) {
+  win::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  DWORD written = 0;
+  ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+struct InCookie {
+  const char* data;
+  size_t left;
+};
+DWORD CALLBACK FloorIn(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* written) {
+  auto* in = reinterpret_cast<InCookie*>(cookie);
+  size_t n = std::min(static_cast<size_t>(size), in->left);
+  if (n < in->left && n > 1 && in->data[n - 1] == '\r') --n;
+  memcpy(buffer, in->data, n);
+  in->data += n;
+  in->left -= n;
+  *written = static_cast<LONG>(n);
+  return 0;
+}
+DWORD CALLBACK FloorOut(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* written) {
+  reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<char*>(buffer), static_cast<size_t>(size));
+  *written = size;
+  return 0;
+}
+
+// The floor: the file's bytes straight into a bare control, and back out.
+void Floor(const std::string& bytes, bool rich, double& in, double& out) {
+  HWND edit = ::CreateWindowExW(0, MSFTEDIT_CLASS, L"", WS_OVERLAPPEDWINDOW | ES_MULTILINE | WS_VSCROLL, 0, 0, 400,
+                                300, nullptr, nullptr, nullptr, nullptr);
+  if (!rich) ::SendMessageW(edit, EM_SETTEXTMODE, TM_PLAINTEXT, 0);
+  ::SendMessageW(edit, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+  InCookie cookie{bytes.data(), bytes.size()};
+  EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&cookie), 0, &FloorIn};
+  double start = Now();
+  ::SendMessageW(edit, EM_STREAMIN, rich ? SF_RTF : SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+  in = Now() - start;
+  std::string back;
+  EDITSTREAM outStream{reinterpret_cast<DWORD_PTR>(&back), 0, &FloorOut};
+  start = Now();
+  ::SendMessageW(edit, EM_STREAMOUT, rich ? SF_RTF : SF_TEXT, reinterpret_cast<LPARAM>(&outStream));
+  out = Now() - start;
+  ::DestroyWindow(edit);
+}
+
+struct WindowSearch {
+  DWORD processId;
+  HWND found;
+};
+
+BOOL CALLBACK FindProcessWindow(HWND hwnd, LPARAM data) {
+  auto* search = reinterpret_cast<WindowSearch*>(data);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(hwnd, &owner);
+  if (owner == search->processId && ::IsWindowVisible(hwnd)) {
+    search->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+double Wordpad(const std::wstring& wordpad, const std::wstring& path) {
+  std::wstring commandLine = L"\"" + wordpad + L"\" \"" + path + L"\"";
+  STARTUPINFOW startup{sizeof(startup)};
+  PROCESS_INFORMATION process{};
+  double start = Now();
+  if (!::CreateProcessW(wordpad.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
+    return -1;
+  // The file is loaded before the window answers its first message.
+  WindowSearch search{process.dwProcessId, nullptr};
+  while (!search.found && Now() - start < 120000) {
+    ::EnumWindows(&FindProcessWindow, reinterpret_cast<LPARAM>(&search));
+    if (!search.found) ::Sleep(2);
+  }
+  HWND found = search.found;
+  DWORD_PTR result;
+  if (found) ::SendMessageTimeoutW(found, WM_NULL, 0, 0, SMTO_NORMAL, 120000, &result);
+  double elapsed = Now() - start;
+  ::TerminateProcess(process.hProcess, 0);
+  ::WaitForSingleObject(process.hProcess, 10000);
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+  return elapsed;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 3) {
+    std::fwprintf(stderr, L"usage: documents_bench <work folder> <wordpad.exe>\n");
+    return 2;
+  }
+  std::wstring work = argv[1];
+  if (work.back() != L'\\') work += L'\\';
+  ::LoadLibraryW(L"Msftedit.dll");
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
+  ::InitCommonControlsEx(&controls);
+  ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+
+  win::SystemPrompter prompter;
+  app::AppContext context;
+  context.paths = app::AppPaths::ForFolders(work, work);
+  config::IniFile ini(context.paths.iniPath);
+  context.profile = &ini;
+  context.prompter = &prompter;
+  app::TMainForm form(context);
+  form.Create();
+  form.Show(SW_SHOWNOACTIVATE);
+
+  struct Case {
+    const wchar_t* name;
+    size_t bytes;
+    bool rich;
+  };
+  std::vector<Case> cases = {{L"plain 1 MB", 1000000, false},
+                             {L"plain 10 MB", 10000000, false},
+                             {L"plain 20 MB", 20000000, false},
+                             {L"rich 5 MB", 5000000, true}};
+  // A size in MB as the third argument measures that plain file alone.
+  if (argc > 3) cases = {{L"plain", static_cast<size_t>(_wtoi(argv[3])) * 1000000, false}};
+  bool withWordpad = argc <= 4;
+  std::wprintf(L"%-12ls %10ls %10ls %7ls %10ls %7ls | %10ls %10ls %7ls\n", L"file", L"floor in", L"open", L"ratio",
+               L"wordpad", L"ratio", L"floor out", L"save", L"ratio");
+  for (const Case& c : cases) {
+    std::string bytes = c.rich ? RichText(c.bytes) : PlainText(c.bytes);
+    std::wstring path = work + (c.rich ? L"bench.rtf" : L"bench.txt");
+    Write(path, bytes);
+    double floorIn = 0, floorOut = 0;
+    Floor(bytes, c.rich, floorIn, floorOut);
+    std::fwprintf(stderr, L"%ls: floor %.0f/%.0f ms\n", c.name, floorIn, floorOut);
+
+    form.LimitReported = false;
+    double start = Now();
+    form.OpenDocument(path);
+    double open = Now() - start;
+    std::fwprintf(stderr, L"%ls: open %.0f ms\n", c.name, open);
+    std::wstring saved = work + (c.rich ? L"saved.rtf" : L"saved.txt");
+    form.ActiveEditor().SetModified(true);
+    start = Now();
+    workspace::SaveDocument(form.ActiveEditor(), saved);
+    double save = Now() - start;
+    form.ActiveEditor().SetModified(false);
+    form.RunCommand(app::FileMenuClose, app::Sender::Kind::Code);
+
+    double wordpad = withWordpad ? Wordpad(argv[2], path) : 0;
+    std::wprintf(L"%-12ls %8.0fms %8.0fms %7.2f %8.0fms %7.2f | %8.0fms %8.0fms %7.2f\n", c.name, floorIn, open,
+                 open / floorIn, wordpad, wordpad / floorIn, floorOut, save, save / floorOut);
+    std::fflush(stdout);
+  }
+  return 0;
+}

@@ -1,0 +1,104 @@
+// Menus, accelerators and hints built from the one command table.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <map>
+#include <set>
+
+#include "app/Command.h"
+#include "app/CommandIds.h"
+#include "ui/Harness.h"
+#include "win/Encoding.h"
+
+using namespace uitest;
+
+namespace {
+
+std::vector<std::wstring> Captions(HMENU menu) {
+  std::vector<std::wstring> captions;
+  for (int i = 0, count = ::GetMenuItemCount(menu); i < count; ++i) {
+    wchar_t text[200] = L"";
+    ::GetMenuStringW(menu, static_cast<UINT>(i), text, 200, MF_BYPOSITION);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE;
+    ::GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
+    captions.push_back(info.fType & MFT_SEPARATOR ? L"-" : text);
+  }
+  return captions;
+}
+
+}  // namespace
+
+TEST(CommandTable, IdsShortcutsAndToolTagsAreUnique) {
+  std::set<unsigned> ids;
+  std::set<std::pair<int, int>> shortcuts;
+  std::map<int, int> tags;
+  for (const app::Command* c = app::CommandsBegin(); c != app::CommandsEnd(); ++c) {
+    EXPECT_TRUE(ids.insert(c->id).second) << "duplicate id " << c->id;
+    if (c->shortcut.virtualKey)
+      EXPECT_TRUE(shortcuts.insert({c->shortcut.virtualKey, c->shortcut.modifiers}).second)
+          << "shortcut used twice: " << win::ToUtf8(c->name);
+    if (c->toolbarTag >= 0) ++tags[c->toolbarTag];
+  }
+  for (int tag = 0; tag <= 51; ++tag) EXPECT_EQ(tags[tag], 1) << "tool tag " << tag << " needs exactly one command";
+}
+
+class MenuTest : public MainFormTest {};
+
+TEST_F(MenuTest, TheMenuBarAndItsMenus) {
+  Start();
+  EXPECT_EQ(Captions(::GetMenu(form().hwnd())),
+            (std::vector<std::wstring>{L"&File", L"&Edit", L"&Search", L"F&ormat", L"&Document", L"F&avorites", L"&View",
+                                       L"&Help"}));
+  EXPECT_EQ(Captions(form().MenuOf(app::kFileMenu)),
+            (std::vector<std::wstring>{L"&New...\tCtrl+N", L"&Open...\tCtrl+O", L"&Re-Open", L"R&eload...", L"-",
+                                       L"&Save\tCtrl+S", L"Save &As...", L"Sa&ve All", L"-", L"&Close", L"C&lose All",
+                                       L"-", L"&Print...\tCtrl+P", L"Printer Se&tup...", L"-", L"Open &Folder", L"-",
+                                       L"F&ile Functions", L"-", L"Sen&d As Mail...", L"-", L"E&xit"}));
+  EXPECT_EQ(Captions(form().MenuOf(app::kSearchMenu)),
+            (std::vector<std::wstring>{L"&Find...\tCtrl+F", L"Find &Next\tF3", L"&Replace...\tCtrl+R", L"-",
+                                       L"Go to &Line..."}));
+  EXPECT_EQ(Captions(form().MenuOf(app::kDocumentMenu)),
+            (std::vector<std::wstring>{L"&Word Wrap\tCtrl+W", L"-", L"&Background Color...", L"&Font Settings...", L"-",
+                                       L"&Smaller Font\tShift+F2", L"&Larger Font\tShift+F3", L"-", L"&Read Only"}));
+  EXPECT_EQ(Captions(form().MenuOf(app::kTabMenu)),
+            (std::vector<std::wstring>{L"&Close", L"C&lose All", L"-", L"&Save", L"Save &As...", L"Sa&ve All", L"-",
+                                       L"&Print...", L"-", L"Cop&y...", L"Mov&e...", L"&Delete...", L"Rena&me...", L"-",
+                                       L"Propert&ies..."}));
+  EXPECT_EQ(Captions(form().MenuOf(app::kTrayMenu)),
+            (std::vector<std::wstring>{L"&Restore", L"Mi&nimize", L"Ma&ximize", L"-", L"&Close\tAlt+F4"}));
+}
+
+TEST_F(MenuTest, CommandsThatAreNotAvailableStayDisabled) {
+  Start();
+  EXPECT_FALSE(form().IsCommandEnabled(app::FileMenuPrint));
+  EXPECT_FALSE(form().RunCommand(app::FileMenuPrint));
+  EXPECT_TRUE(form().IsCommandEnabled(app::FileMenuSaveAs));
+}
+
+TEST_F(MenuTest, StatusBarHintsFollowTheHighlightedItem) {
+  Start();
+  ::SendMessageW(form().hwnd(), WM_MENUSELECT, MAKEWPARAM(app::FileMenuSave, MF_STRING),
+                 reinterpret_cast<LPARAM>(form().MenuOf(app::kFileMenu)));
+  EXPECT_EQ(form().StatusText(3), L"Save the document.");
+  ::SendMessageW(form().hwnd(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+  EXPECT_EQ(form().StatusText(3), L"");
+  form().RunCommand(app::HelpMenuStatusBarHints);
+  EXPECT_EQ(form().StatusText(3), L"Untitled01.txt") << "switching the hints off brings the name back";
+  ::SendMessageW(form().hwnd(), WM_MENUSELECT, MAKEWPARAM(app::FileMenuSave, MF_STRING),
+                 reinterpret_cast<LPARAM>(form().MenuOf(app::kFileMenu)));
+  EXPECT_EQ(form().StatusText(3), L"Untitled01.txt");
+}
+
+TEST_F(MenuTest, ARightClickActivatesTheTabUnderTheMouse) {
+  Start();
+  form().NewDocument(0, L"txt");
+  form().ActivateTab(0);
+  RECT tab{};
+  ::SendMessageW(form().PageControl(), TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&tab));
+  ::SendMessageW(form().PageControl(), WM_RBUTTONDOWN, MK_RBUTTON,
+                 MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2));
+  EXPECT_EQ(::SendMessageW(form().PageControl(), TCM_GETCURSEL, 0, 0), 1);
+  EXPECT_EQ(form().Active().fileName, L"Untitled02.txt");
+}
