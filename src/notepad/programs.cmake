@@ -1,9 +1,8 @@
-# The stand-in notepad: no window library, only the hand-off writer and the string
+# The stand-in notepad: no window library, only its own steps and the string
 # conversions. Its steps live in a library of their own so the process tests can
 # call them in-process as well.
 add_library(twk_stub STATIC
   notepad/stub/StubSteps.cpp
-  app/HandOffFile_win.cpp
   win/Encoding.cpp
 )
 target_include_directories(twk_stub PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})

@@ -166,6 +166,42 @@ TEST(StubSteps, ThePointerFilesFirstLineNamesTheEditorsFolder) {
   }
 }
 
+TEST(StubWriter, WritersAppendingAtTheSameMomentEachLeaveTheirRecordWhole) {
+  ScratchFolder folder;
+  const std::wstring path = folder / L"param.dat";
+  ScopedEnvironment file(L"TWK_APPEND_FILE", path);
+  constexpr int kWriters = 20;
+  for (int round = 1; round <= 3; ++round) {
+    ::DeleteFileW(path.c_str());
+    win::UniqueHandle ready(::CreateSemaphoreW(nullptr, 0, kWriters, L"TwkTestAppendReady"));
+    win::UniqueHandle go(::CreateEventW(nullptr, TRUE, FALSE, L"TwkTestAppendGo"));
+    std::vector<win::UniqueHandle> writers;
+    std::vector<std::string> records;
+    for (int i = 1; i <= kWriters; ++i) {
+      std::wstring record = L"\"C:\\Some Folder\\round " + std::to_wstring(round) + L" file " + std::to_wstring(i) +
+                            L".txt\"";
+      records.push_back(win::ToAnsi(record) + " ");
+      writers.emplace_back(Start(BinFolder() + L"FixtureAppender.exe", record));
+      ASSERT_TRUE(writers.back().valid());
+    }
+    for (int i = 0; i < kWriters; ++i) ASSERT_EQ(::WaitForSingleObject(ready.get(), 30000), WAIT_OBJECT_0);
+    ::SetEvent(go.get());
+    for (win::UniqueHandle& writer : writers) {
+      ASSERT_EQ(::WaitForSingleObject(writer.get(), 30000), WAIT_OBJECT_0);
+      DWORD exitCode = 99;
+      ::GetExitCodeProcess(writer.get(), &exitCode);
+      EXPECT_EQ(exitCode, 0u);
+    }
+    std::string written = ReadBytes(path);
+    size_t total = 0;
+    for (const std::string& record : records) {
+      EXPECT_NE(written.find(record), std::string::npos) << "round " << round << ": lost " << record;
+      total += record.size();
+    }
+    ASSERT_EQ(written.size(), total) << "round " << round << ": " << written;
+  }
+}
+
 // --- The real program with a recording stand-in for the editor
 
 class StubTest : public ::testing::Test {
@@ -230,6 +266,39 @@ TEST_F(StubTest, ThePointerFileIsReadUpToItsFirstLineBreak) {
   EXPECT_EQ(EditorStarts(3).size(), 3u);
 }
 
+TEST_F(StubTest, StubsWaitForAFileTheEditorHoldsAndThenAppend) {
+  std::vector<win::UniqueHandle> stubs;
+  std::vector<std::string> records;
+  {
+    // Held as the editor holds it while it takes the file over: every stub retries.
+    win::UniqueFile held(::CreateFileW((program_ / L"param.dat").c_str(), GENERIC_READ, 0, nullptr, CREATE_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held.valid());
+    for (int i = 1; i <= 5; ++i) {
+      std::wstring name = L"\"C:\\Some Folder\\file number " + std::to_wstring(i) + L".txt\"";
+      records.push_back(win::ToAnsi(name) + " ");
+      stubs.emplace_back(Start(BinFolder() + L"NOTEPAD.EXE", name));
+    }
+    ::Sleep(1000);
+    LARGE_INTEGER size{};
+    ::GetFileSizeEx(held.get(), &size);
+    EXPECT_EQ(size.QuadPart, 0) << "nothing is written while the file is held";
+  }
+  for (win::UniqueHandle& stub : stubs) {
+    ASSERT_TRUE(stub.valid());
+    ASSERT_EQ(::WaitForSingleObject(stub.get(), 30000), WAIT_OBJECT_0);
+  }
+  std::string handOff = HandOff();
+  size_t total = 0;
+  for (const std::string& record : records) {
+    size_t at = handOff.find(record);
+    EXPECT_NE(at, std::string::npos) << record << " is missing from " << handOff;
+    EXPECT_EQ(at, handOff.rfind(record)) << record;
+    total += record.size();
+  }
+  EXPECT_EQ(handOff.size(), total) << "nothing but the records, none torn";
+}
+
 TEST_F(StubTest, AMissingOrEmptyPointerFileShowsTheMessageAndStartsNothing) {
   for (bool empty : {false, true}) {
     if (empty)
@@ -290,11 +359,20 @@ class StubEditorTest : public ::testing::Test {
     for (const std::wstring& text : ChildTexts(main_, L"RICHEDIT50W")) ++counts[win::ToUtf8(text)];
     return counts;
   }
-  bool WaitUntilOpen(const std::vector<std::string>& texts) {
-    return WaitFor([&] {
-      std::map<std::string, int> open = OpenTexts();
-      return std::all_of(texts.begin(), texts.end(), [&](const std::string& text) { return open.count(text) > 0; });
-    });
+  // Waits until every text is shown; a failure names the first one missing.
+  ::testing::AssertionResult WaitUntilOpen(const std::vector<std::string>& texts) {
+    std::string missing;
+    WaitFor(
+        [&] {
+          std::map<std::string, int> open = OpenTexts();
+          auto absent = std::find_if(texts.begin(), texts.end(),
+                                     [&](const std::string& text) { return open.count(text) == 0; });
+          missing = absent == texts.end() ? std::string() : *absent;
+          return missing.empty();
+        },
+        20000);
+    if (missing.empty()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "never shown: " << missing << " (" << OpenTexts().size() << " open)";
   }
   // Starts one stub per name, all at once, and waits for every one to end.
   void HandOverAtOnce(const std::vector<std::wstring>& names) {

@@ -13,7 +13,11 @@ target_link_options(FixturePlainNotepad PRIVATE -municode)
 # Records how the stand-in notepad started it.
 add_executable(FixtureEditor WIN32 proc/fixtures/FakeEditor.cpp)
 target_link_options(FixtureEditor PRIVATE -municode)
-list(APPEND TWK_FIXTURES FixturePlainNotepad FixtureEditor)
+# Appends through the stand-in's writer on a signal, many at once.
+add_executable(FixtureAppender WIN32 proc/fixtures/Appender.cpp)
+target_link_libraries(FixtureAppender PRIVATE twk_stub)
+target_link_options(FixtureAppender PRIVATE -municode)
+list(APPEND TWK_FIXTURES FixturePlainNotepad FixtureEditor FixtureAppender)
 
 add_dependencies(ui_tests NotepadStub ${TWK_FIXTURES})
 add_dependencies(proc_tests NotepadStub Remove ${TWK_FIXTURES})

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/HandOffFile_win.h"
 #include "win/Encoding.h"
 #include "win/Handles.h"
 
@@ -133,6 +132,25 @@ std::optional<std::wstring> EditorFolderFromPointer(std::string_view bytes) {
   return folder;
 }
 
+bool AppendToHandOff(const std::wstring& path, std::string_view bytes, unsigned timeoutMs) {
+  DWORD start = ::GetTickCount();
+  win::UniqueFile file;
+  for (;;) {
+    // Each writer keeps the file to itself while it appends: under Wine, appends made at
+    // the same moment by several processes through handles that share writing
+    // overwrite one another.
+    file.reset(::CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file) break;
+    if (::GetTickCount() - start > timeoutMs) return false;
+    ::Sleep(1);
+  }
+  DWORD written = 0;
+  return bytes.empty() ||
+         (::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+          written == bytes.size());
+}
+
 std::wstring StubWindowsFolder() {
   std::wstring folder;
   if (DWORD length = ::GetEnvironmentVariableW(L"TARNWICK_WINDOWS_FOLDER", nullptr, 0)) {
@@ -156,7 +174,7 @@ int RunStub(std::wstring_view arguments) {
     ShowPointerMissing();
     return 0;
   }
-  if (!arguments.empty()) app::AppendHandOff(*folder + L"param.dat", HandOffCommandLine(arguments) + " ");
+  if (!arguments.empty()) AppendToHandOff(*folder + L"param.dat", HandOffCommandLine(arguments) + " ");
   std::wstring editor = *folder + L"Tarnwick.exe";
   ::ShellExecuteW(nullptr, L"open", editor.c_str(), nullptr, nullptr, SW_RESTORE);
   return 0;

@@ -20,6 +20,10 @@ std::string HandOffCommandLine(std::wstring_view arguments);
 // its line break, ending in a backslash. Nothing when the line is empty.
 std::optional<std::wstring> EditorFolderFromPointer(std::string_view bytes);
 
+// Appends `bytes` to the hand-off file, retrying for up to `timeoutMs` while the editor
+// or another writer holds it; false when it never opened (nothing is written then).
+bool AppendToHandOff(const std::wstring& path, std::string_view bytes, unsigned timeoutMs = 5000);
+
 // The Windows folder with a trailing backslash: TARNWICK_WINDOWS_FOLDER when it is set
 // (tests point it at a scratch folder), else the system's.
 std::wstring StubWindowsFolder();
