@@ -64,8 +64,11 @@ std::string StreamOut(HWND hwnd, WPARAM format) {
 HWND RichEditor::Create(HWND parent, int id, bool plainText) {
   static HMODULE library = ::LoadLibraryW(L"Msftedit.dll");
   (void)library;
+  // The scroll bars stay in place, disabled while there is nothing to scroll: when a
+  // bar may come and go, Wine measures every row again for each piece of text it
+  // loads, and a file with many tabs takes many times as long.
   DWORD style = WS_CHILD | WS_VSCROLL | WS_HSCROLL | WS_CLIPSIBLINGS | ES_MULTILINE | ES_AUTOVSCROLL |
-                ES_AUTOHSCROLL | ES_NOHIDESEL | ES_WANTRETURN | ES_SAVESEL;
+                ES_AUTOHSCROLL | ES_NOHIDESEL | ES_WANTRETURN | ES_SAVESEL | ES_DISABLENOSCROLL;
   HWND hwnd = ::CreateWindowExW(0, MSFTEDIT_CLASS, L"", style, 0, 0, 10, 10, parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
   if (!hwnd) return nullptr;
