@@ -10,7 +10,10 @@ bool AppendHandOff(const std::wstring& path, std::string_view bytes, unsigned ti
   DWORD start = ::GetTickCount();
   win::UniqueFile file;
   for (;;) {
-    file.reset(::CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+    // Each writer keeps the file to itself while it appends (the others retry): under
+    // Wine, appends made at the same moment through handles that share writing
+    // overwrite one another.
+    file.reset(::CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                              FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file) break;
     if (::GetTickCount() - start > timeoutMs) return false;

@@ -266,6 +266,8 @@ class TMainForm : public win::Window {
   void OnHistoryChanged();
   void SetMenuImage(HMENU menu, unsigned id, int image);
   void SetCommandImages(HMENU menu);
+  bool MeasureMenuPicture(MEASUREITEMSTRUCT& item);
+  bool DrawMenuPicture(const DRAWITEMSTRUCT& item);
   void ShowHelpTopic(int topic);
   void BuildNewMenu(bool fileTypes);
   void ShowNewMenu(int buttonTag, POINT screenPoint);
@@ -338,7 +340,8 @@ class TMainForm : public win::Window {
   win::UniqueImageList tabImageList_;
   win::UniqueImageList toolImages_;
   bool menuImages_ = true;
-  std::map<int, win::UniqueBitmap> menuBitmaps_;  // by image: tool tags, then 1000 + menu picture
+  win::UniqueImageList menuImageList_;
+  std::map<int, win::UniqueBitmap> trayBitmaps_;  // the tray menu's check-mark pictures by resource
   win::UniqueIcon appIcon_, appIconSmall_, trayIcon_;
 };
 

@@ -288,15 +288,24 @@ LRESULT TMainForm::OnNotify(NMHDR& header) {
   return 0;
 }
 
-void TMainForm::SetMenuImage(HMENU menu, unsigned id, int image) {
-  if (!menuImages_) return;
-  auto& bitmap = menuBitmaps_[1000 + image];
-  if (!bitmap) bitmap.reset(chrome::CreateCellBitmap(IDB_MENU_IMAGES, image));
+namespace {
+// Menu pictures are drawn by the window itself (HBMMENU_CALLBACK): the item's data
+// names the picture, a tool-bar image by its tag or a menu picture from kMenuPicture on.
+constexpr ULONG_PTR kMenuPicture = 1000;
+
+void SetItemPicture(HMENU menu, UINT item, BOOL byPosition, ULONG_PTR picture) {
   MENUITEMINFOW info{};
   info.cbSize = sizeof(info);
-  info.fMask = MIIM_BITMAP;
-  info.hbmpItem = bitmap.get();
-  ::SetMenuItemInfoW(menu, id, FALSE, &info);
+  info.fMask = MIIM_BITMAP | MIIM_DATA;
+  info.hbmpItem = HBMMENU_CALLBACK;
+  info.dwItemData = picture + 1;  // 0 means no picture
+  ::SetMenuItemInfoW(menu, item, byPosition, &info);
+}
+}  // namespace
+
+void TMainForm::SetMenuImage(HMENU menu, unsigned id, int image) {
+  if (!menuImages_) return;
+  SetItemPicture(menu, id, FALSE, kMenuPicture + static_cast<ULONG_PTR>(image));
 }
 
 void TMainForm::SetCommandImages(HMENU menu) {
@@ -311,15 +320,33 @@ void TMainForm::SetCommandImages(HMENU menu) {
       continue;
     }
     const Command* command = FindCommand(info.wID);
-    if (!command || command->toolbarTag < 0) continue;
-    auto& bitmap = menuBitmaps_[command->toolbarTag];
-    if (!bitmap) bitmap.reset(chrome::CreateCellBitmap(IDB_TOOLBAR, command->toolbarTag));
-    MENUITEMINFOW image{};
-    image.cbSize = sizeof(image);
-    image.fMask = MIIM_BITMAP;
-    image.hbmpItem = bitmap.get();
-    ::SetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &image);
+    if (command && command->toolbarTag >= 0)
+      SetItemPicture(menu, static_cast<UINT>(i), TRUE, static_cast<ULONG_PTR>(command->toolbarTag));
   }
+}
+
+bool TMainForm::MeasureMenuPicture(MEASUREITEMSTRUCT& item) {
+  if (item.CtlType != ODT_MENU || item.itemData == 0) return false;
+  item.itemWidth = 18;  // a little room between the picture and the caption
+  item.itemHeight = 16;
+  return true;
+}
+
+bool TMainForm::DrawMenuPicture(const DRAWITEMSTRUCT& item) {
+  if (item.CtlType != ODT_MENU || item.itemData == 0) return false;
+  ULONG_PTR picture = item.itemData - 1;
+  HIMAGELIST list = toolImages_.get();
+  int index = static_cast<int>(picture);
+  if (picture >= kMenuPicture) {
+    if (!menuImageList_) menuImageList_.reset(chrome::LoadImageStrip(IDB_MENU_IMAGES));
+    list = menuImageList_.get();
+    index = static_cast<int>(picture - kMenuPicture);
+  }
+  if (!list) return false;
+  int top = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - 16) / 2;
+  UINT style = ILD_TRANSPARENT | ((item.itemState & ODS_GRAYED) ? ILD_BLEND50 : 0);
+  ::ImageList_Draw(list, index, item.hDC, item.rcItem.left, top, style);
+  return true;
 }
 
 }  // namespace app

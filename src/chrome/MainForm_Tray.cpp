@@ -68,7 +68,7 @@ void TMainForm::TrayIconMessage(LPARAM mouseMessage) {
   HMENU menu = trayMenu_.get();
   const int pictures[][2] = {{0, IDB_TRAY_RESTORE}, {1, IDB_TRAY_MINIMIZE}, {2, IDB_TRAY_MAXIMIZE}, {4, IDB_TRAY_CLOSE}};
   for (const auto& picture : pictures) {
-    auto& bitmap = menuBitmaps_[2000 + picture[1]];
+    auto& bitmap = trayBitmaps_[picture[1]];
     if (!bitmap)
       bitmap.reset(static_cast<HBITMAP>(
           ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(picture[1]), IMAGE_BITMAP, 0, 0, 0)));

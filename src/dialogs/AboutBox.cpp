@@ -228,15 +228,16 @@ bool TAboutBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& r
       result = TRUE;
       return true;
     }
-    case WM_CTLCOLORSTATIC:
-      if (reinterpret_cast<HWND>(lParam) == Item(IDC_ABOUT_LINK)) {
-        HDC dc = reinterpret_cast<HDC>(wParam);
+    case WM_CTLCOLORSTATIC: {
+      // The texts lie on the tab control's page, whose face the theme paints: they
+      // draw no background of their own.
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      ::SetBkMode(dc, TRANSPARENT);
+      if (reinterpret_cast<HWND>(lParam) == Item(IDC_ABOUT_LINK))
         ::SetTextColor(dc, visited_ ? RGB(0, 0, 128) : RGB(0, 0, 255));
-        ::SetBkMode(dc, TRANSPARENT);
-        result = reinterpret_cast<INT_PTR>(::GetSysColorBrush(COLOR_BTNFACE));
-        return true;
-      }
-      return false;
+      result = reinterpret_cast<INT_PTR>(::GetStockObject(NULL_BRUSH));
+      return true;
+    }
     case WM_SETCURSOR:
       if (reinterpret_cast<HWND>(wParam) == Item(IDC_ABOUT_LINK)) {
         ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));

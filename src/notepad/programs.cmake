@@ -2,6 +2,7 @@
 # conversions. Its steps live in a library of their own so the process tests can
 # call them in-process as well.
 add_library(twk_stub STATIC
+  app/HandOffFile_win.cpp
   notepad/stub/StubSteps.cpp
   win/Encoding.cpp
 )

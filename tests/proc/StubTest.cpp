@@ -139,6 +139,23 @@ TEST(StubSteps, NamesTheCodePageCannotSpellBecomeFullShortNames) {
   EXPECT_EQ(relative, shortGreek);
 }
 
+TEST(StubSteps, NamesRelativeToTheCallersFolderBecomeFull) {
+  ScratchFolder folder;
+  WriteBytes(folder / L"notes.txt", "n");
+  ::CreateDirectoryW((folder / L"sub").c_str(), nullptr);
+  WriteBytes(folder / L"sub\\my notes.txt", "m");
+  wchar_t current[MAX_PATH] = L"";
+  ::GetCurrentDirectoryW(MAX_PATH, current);
+  ::SetCurrentDirectoryW(folder.path().c_str());
+  std::string plain = notepad::HandOffCommandLine(L"notes.txt");
+  std::string quoted = notepad::HandOffCommandLine(L"/p \"sub\\my notes.txt\"");
+  std::string missing = notepad::HandOffCommandLine(L"nothing.txt");
+  ::SetCurrentDirectoryW(current);
+  EXPECT_EQ(plain, win::ToAnsi(folder / L"notes.txt"));
+  EXPECT_EQ(quoted, "/p \"" + win::ToAnsi(folder / L"sub\\my notes.txt") + "\"") << "quotes and other words stay";
+  EXPECT_EQ(missing, "nothing.txt") << "a name that names no file goes as it came";
+}
+
 TEST(StubSteps, ThePointerFilesFirstLineNamesTheEditorsFolder) {
   const std::string longLine = "C:\\" + std::string(300, 'a') + "\\\r\n";
   const std::vector<std::pair<std::string, std::optional<std::wstring>>> cases = {

@@ -36,9 +36,10 @@ TEST(CommandTable, IdsShortcutsAndToolTagsAreUnique) {
   std::map<int, int> tags;
   for (const app::Command* c = app::CommandsBegin(); c != app::CommandsEnd(); ++c) {
     EXPECT_TRUE(ids.insert(c->id).second) << "duplicate id " << c->id;
-    if (c->shortcut.virtualKey)
+    if (c->shortcut.virtualKey) {
       EXPECT_TRUE(shortcuts.insert({c->shortcut.virtualKey, c->shortcut.modifiers}).second)
           << "shortcut used twice: " << win::ToUtf8(c->name);
+    }
     if (c->toolbarTag >= 0) ++tags[c->toolbarTag];
   }
   for (int tag = 0; tag <= 51; ++tag) EXPECT_EQ(tags[tag], 1) << "tool tag " << tag << " needs exactly one command";

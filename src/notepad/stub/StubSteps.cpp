@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/HandOffFile_win.h"
 #include "win/Encoding.h"
 #include "win/Handles.h"
 
@@ -42,6 +43,20 @@ std::vector<Word> Words(std::wstring_view text) {
 bool IsFile(const std::wstring& name) {
   DWORD attributes = ::GetFileAttributesW(name.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool IsRelative(const std::wstring& name) {
+  bool drive = name.size() >= 3 && name[1] == L':' && (name[2] == L'\\' || name[2] == L'/');
+  bool network = name.size() >= 2 && (name[0] == L'\\' || name[0] == L'/') && (name[1] == L'\\' || name[1] == L'/');
+  return !drive && !network;
+}
+
+std::wstring FullName(const std::wstring& name) {
+  DWORD length = ::GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
+  if (length == 0) return name;
+  std::vector<wchar_t> full(length + 1);
+  DWORD got = ::GetFullPathNameW(name.c_str(), length + 1, full.data(), nullptr);
+  return got == 0 || got > length ? name : std::wstring(full.data(), got);
 }
 
 std::wstring FullShortName(const std::wstring& name) {
@@ -86,7 +101,6 @@ std::wstring_view ArgumentsOf(std::wstring_view commandLine) {
 }
 
 std::string HandOffCommandLine(std::wstring_view arguments) {
-  if (win::IsAnsiSafe(arguments)) return win::ToAnsi(arguments);
   std::vector<Word> words = Words(arguments);
   std::wstring rebuilt;
   size_t copied = 0;
@@ -106,13 +120,20 @@ std::string HandOffCommandLine(std::wstring_view arguments) {
       ++first;
       continue;
     }
+    std::wstring replacement;
     if (!win::IsAnsiSafe(name)) {
       std::wstring shortName = FullShortName(name);
-      if (win::IsAnsiSafe(shortName)) {
-        rebuilt.append(arguments.substr(copied, words[first].begin - copied));
-        rebuilt += shortName;
-        copied = words[last].end;
-      }
+      if (win::IsAnsiSafe(shortName)) replacement = shortName;
+    } else if (IsRelative(name)) {
+      // The editor reads names against its own folder; this one was meant against the
+      // folder the notepad was started in.
+      std::wstring full = FullName(name);
+      replacement = win::IsAnsiSafe(full) ? full : FullShortName(name);
+    }
+    if (!replacement.empty()) {
+      rebuilt.append(arguments.substr(copied, words[first].begin - copied));
+      rebuilt += replacement;
+      copied = words[last].end;
     }
     first = last + 1;
   }
@@ -130,25 +151,6 @@ std::optional<std::wstring> EditorFolderFromPointer(std::string_view bytes) {
   // A folder written by hand without its backslash still names the folder.
   if (folder.back() != L'\\') folder += L'\\';
   return folder;
-}
-
-bool AppendToHandOff(const std::wstring& path, std::string_view bytes, unsigned timeoutMs) {
-  DWORD start = ::GetTickCount();
-  win::UniqueFile file;
-  for (;;) {
-    // Each writer keeps the file to itself while it appends: under Wine, appends made at
-    // the same moment by several processes through handles that share writing
-    // overwrite one another.
-    file.reset(::CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file) break;
-    if (::GetTickCount() - start > timeoutMs) return false;
-    ::Sleep(1);
-  }
-  DWORD written = 0;
-  return bytes.empty() ||
-         (::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-          written == bytes.size());
 }
 
 std::wstring StubWindowsFolder() {
@@ -174,7 +176,7 @@ int RunStub(std::wstring_view arguments) {
     ShowPointerMissing();
     return 0;
   }
-  if (!arguments.empty()) AppendToHandOff(*folder + L"param.dat", HandOffCommandLine(arguments) + " ");
+  if (!arguments.empty()) app::AppendHandOff(*folder + L"param.dat", HandOffCommandLine(arguments) + " ");
   std::wstring editor = *folder + L"Tarnwick.exe";
   ::ShellExecuteW(nullptr, L"open", editor.c_str(), nullptr, nullptr, SW_RESTORE);
   return 0;

@@ -11,18 +11,15 @@ namespace notepad {
 // not) and the blanks after it are skipped, the rest is kept as it is.
 std::wstring_view ArgumentsOf(std::wstring_view commandLine);
 
-// The command line as a param.dat record text in the system code page. A line the code
-// page cannot hold keeps its quotes and words, but each stretch of words that names an
-// existing file the code page cannot spell becomes that file's full short (8.3) name.
+// The command line as a param.dat record text in the system code page. It keeps its
+// quotes and words, but each stretch of words that names an existing file the code page
+// cannot spell becomes that file's full short (8.3) name, and one named relative to the
+// current folder becomes its full name.
 std::string HandOffCommandLine(std::wstring_view arguments);
 
 // The editor's folder from the first bytes of the pointer file: the first line without
 // its line break, ending in a backslash. Nothing when the line is empty.
 std::optional<std::wstring> EditorFolderFromPointer(std::string_view bytes);
-
-// Appends `bytes` to the hand-off file, retrying for up to `timeoutMs` while the editor
-// or another writer holds it; false when it never opened (nothing is written then).
-bool AppendToHandOff(const std::wstring& path, std::string_view bytes, unsigned timeoutMs = 5000);
 
 // The Windows folder with a trailing backslash: TARNWICK_WINDOWS_FOLDER when it is set
 // (tests point it at a scratch folder), else the system's.
