@@ -11,8 +11,4 @@ inline constexpr COLORREF kTransparentKey = RGB(255, 0, 255);
 // An image list of the strip's 16 x 16 cells with the magenta mask applied.
 HIMAGELIST LoadImageStrip(int resourceId);
 
-// One cell as a 32-bit bitmap with alpha (transparent where the strip is magenta),
-// for menu items. The caller owns the bitmap.
-HBITMAP CreateCellBitmap(int resourceId, int index);
-
 }  // namespace chrome
