@@ -3,6 +3,8 @@
 // opening the same files beside it.
 //   documents_bench <work folder> <wordpad.exe>
 #include <windows.h>
+
+#include "common/BenchClock.h"
 #include <commctrl.h>
 #include <richedit.h>
 
@@ -20,16 +22,7 @@
 
 namespace {
 
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    ::QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER counter;
-  ::QueryPerformanceCounter(&counter);
-  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+using bench::Now;
 
 std::string PlainText(size_t bytes) {
   static const char* words[] = {"the", "quick", "brown", "fox", "jumps", "over", "lazy", "dog", "caf\xe9",

@@ -3,6 +3,8 @@
 //   startup_bench <Tarnwick.exe> <notepad.exe> [runs]
 #include <windows.h>
 
+#include "common/BenchClock.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -14,16 +16,7 @@ struct Timing {
   double shown = 0, answering = 0;
 };
 
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    ::QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER counter;
-  ::QueryPerformanceCounter(&counter);
-  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+using bench::Now;
 
 struct Search {
   DWORD processId;

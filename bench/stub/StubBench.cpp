@@ -6,6 +6,8 @@
 // program's folder; everything else happens in scratch folders under %TEMP%.
 #include <windows.h>
 
+#include "common/BenchClock.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -13,16 +15,7 @@
 
 namespace {
 
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    ::QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER counter;
-  ::QueryPerformanceCounter(&counter);
-  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+using bench::Now;
 
 std::wstring OwnFolder() {
   wchar_t path[MAX_PATH] = L"";

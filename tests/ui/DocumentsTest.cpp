@@ -31,11 +31,6 @@ FILETIME WriteTime(const std::wstring& path) {
 
 class DocumentsTest : public MainFormTest {
  protected:
-  std::wstring MakeFile(const std::wstring& name, const std::string& bytes) {
-    std::wstring path = folder_ / name;
-    WriteBytes(path, bytes);
-    return path;
-  }
   void Open(const std::wstring& path) {
     form().LimitReported = false;
     form().OpenDocument(path);

@@ -69,6 +69,12 @@ class MainFormTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
+  // A file of the scratch folder with these bytes; returns its full path.
+  std::wstring MakeFile(const std::wstring& name, const std::string& bytes) {
+    std::wstring path = folder_ / name;
+    WriteBytes(path, bytes);
+    return path;
+  }
   // Writes `lines` ("[Main]", "Key=Value") as Tarnwick.ini before the start.
   void WriteIni(const std::string& text);
   // Creates and shows the main window and lets its first timer tick run.

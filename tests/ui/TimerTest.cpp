@@ -10,11 +10,6 @@ using namespace uitest;
 
 class TimerTest : public MainFormTest {
  protected:
-  std::wstring MakeFile(const std::wstring& name, const std::string& bytes) {
-    std::wstring path = folder_ / name;
-    WriteBytes(path, bytes);
-    return path;
-  }
   void HandOver(const std::wstring& records) {
     std::string bytes = ReadBytes(context_.paths.handOffPath) + win::ToAnsi(records);
     WriteBytes(context_.paths.handOffPath, bytes);
