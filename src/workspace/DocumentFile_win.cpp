@@ -132,7 +132,7 @@ void LoadDocument(RichEditor& editor, const std::wstring& path) {
 }
 
 void SaveDocument(const RichEditor& editor, const std::wstring& path) {
-  std::string bytes = editor.IsPlainText() ? win::ToAnsi(editor.StreamOutText()) : editor.StreamOutRtf();
+  std::string bytes = editor.IsPlainText() ? editor.StreamOutAnsiText() : editor.StreamOutRtf();
   WriteFileSafely(path, bytes);
 }
 

@@ -219,6 +219,8 @@ std::wstring RichEditor::StreamOutText() const {
   return text;
 }
 
+std::string RichEditor::StreamOutAnsiText() const { return StreamOut(hwnd_, SF_TEXT); }
+
 std::string RichEditor::StreamOutRtf() const { return StreamOut(hwnd_, SF_RTF); }
 
 }  // namespace workspace

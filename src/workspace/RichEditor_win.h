@@ -72,6 +72,8 @@ class RichEditor {
   void StreamInText(std::wstring_view text);
   void StreamInRtf(std::string_view rtf);
   std::wstring StreamOutText() const;
+  // Plain text in the system code page with CR LF breaks, as a file holds it.
+  std::string StreamOutAnsiText() const;
   std::string StreamOutRtf() const;
 
  private:
