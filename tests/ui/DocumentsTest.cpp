@@ -282,6 +282,30 @@ TEST_F(DocumentsTest, PlainTextRoundTripsEveryByteOfTheCodePage) {
   EXPECT_EQ(ReadBytes(path), bytes);
 }
 
+TEST_F(DocumentsTest, LineBreaksSurviveTheLoadersPieces) {
+  // Lines of every length from 0 to 97 put CR LF pairs on all sides of the loader's
+  // piece boundaries; a pair split between two pieces would come back as two breaks.
+  std::string bytes;
+  std::wstring expected;
+  for (int round = 0; round < 40; ++round) {
+    for (int length = 0; length < 98; ++length) {
+      bytes += std::string(static_cast<size_t>(length), 'a' + static_cast<char>(length % 26)) + "\r\n";
+      expected += std::wstring(static_cast<size_t>(length), static_cast<wchar_t>(L'a' + length % 26)) + L"\r";
+    }
+  }
+  ASSERT_GT(bytes.size(), 100000u);
+  std::wstring path = MakeFile(L"lines.txt", bytes);
+  Start();
+  Open(path);
+  EXPECT_TRUE(EditorText() == expected) << "the text came back with " << EditorText().size() << " characters, not "
+                                        << expected.size();
+  SetEditorText(EditorText() + L"x");
+  editor().SetSelection(editor().TextLength() - 1, editor().TextLength());
+  editor().ReplaceSelection(L"", false);
+  form().RunCommand(app::FileMenuSave);
+  EXPECT_TRUE(ReadBytes(path) == bytes) << "saved unchanged";
+}
+
 TEST_F(DocumentsTest, SaveAsProposesTheNameAndAFilterByExtension) {
   Start();
   SetEditorText(L"x");
