@@ -11,13 +11,13 @@ std::wstring Fill(std::wstring_view format, std::initializer_list<std::wstring_v
   for (size_t i = 0; i < format.size(); ++i) {
     wchar_t c = format[i];
     if (c == L'%' && i + 1 < format.size()) {
-      wchar_t spec = format[i + 1];
-      if (spec == L'%') {
+      wchar_t kind = format[i + 1];
+      if (kind == L'%') {
         out += L'%';
         ++i;
         continue;
       }
-      if (spec == L's' || spec == L'd') {
+      if (kind == L's' || kind == L'd') {
         if (next != args.end()) out += *next++;
         ++i;
         continue;
