@@ -181,14 +181,14 @@ bool TextLineLayout::IsBreakAt(long position) const {
 
 bool PreferFreshControl(long removedLength, long insertedLength, long documentLengthAfter) {
   // Figures measured under Wine (bench/textcmd): loading a text into a control of its
-  // final size, laid out, costs about 1.5 ms per thousand characters. An edit in place
-  // costs about 0.75 ms per thousand characters of the document however small it is,
-  // and more with every character it removes or inserts, the more so the larger the
-  // document: removing 64K characters took 0.4 s in 1 MB of text and 10 s in 5 MB.
+  // final size, laid out, costs about 0.5 ms per thousand characters. An edit in place
+  // costs little in itself (60 ms in 5 MB of text) but more with every character it
+  // removes or inserts, the more so the larger the document: removing 64K characters
+  // took 0.6 s in 1 MB of text and 7.8 s in 5 MB.
   constexpr double kFreshControlMs = 20.0;
-  constexpr double kLoadMsPerChar = 1.5e-3;
-  constexpr double kEditMsPerChar = 0.75e-3;
-  constexpr double kChangeMsPerCharSquared = 3.0e-8;
+  constexpr double kLoadMsPerChar = 0.5e-3;
+  constexpr double kEditMsPerChar = 1.2e-5;
+  constexpr double kChangeMsPerCharSquared = 2.4e-8;
   double after = static_cast<double>(documentLengthAfter);
   double changed = static_cast<double>(removedLength) + static_cast<double>(insertedLength);
   double before = after - static_cast<double>(insertedLength) + static_cast<double>(removedLength);
