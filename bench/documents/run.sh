@@ -7,4 +7,4 @@ tree="$root/build/win64"
 work="$tree/bench-documents"
 rm -rf "$work" && mkdir -p "$work"
 "$root/tools/wine-run" "$tree" "$tree/bin/documents_bench.exe" "Z:${work//\//\\}" \
-  'C:\Program Files\Windows NT\Accessories\wordpad.exe'
+  'C:\Program Files\Windows NT\Accessories\wordpad.exe' "$@"

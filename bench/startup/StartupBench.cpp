@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "common/BenchClock.h"
+#include "common/ProcessWindow.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -18,24 +19,10 @@ struct Timing {
 
 using bench::Now;
 
-struct Search {
-  DWORD processId;
-  HWND found;
-};
-
-BOOL CALLBACK FindVisible(HWND hwnd, LPARAM data) {
-  auto* search = reinterpret_cast<Search*>(data);
-  DWORD owner = 0;
-  ::GetWindowThreadProcessId(hwnd, &owner);
-  if (owner == search->processId && ::IsWindowVisible(hwnd) && ::GetWindow(hwnd, GW_OWNER) == nullptr) {
-    wchar_t name[64] = L"";
-    ::GetClassNameW(hwnd, name, 64);
-    if (lstrcmpW(name, L"TSplashScreen") != 0) {
-      search->found = hwnd;
-      return FALSE;
-    }
-  }
-  return TRUE;
+// The editor's main window, not its splash screen.
+bool IsMainWindow(HWND hwnd) {
+  return ::IsWindowVisible(hwnd) && ::GetWindow(hwnd, GW_OWNER) == nullptr &&
+         bench::ClassOf(hwnd) != L"TSplashScreen";
 }
 
 bool Measure(const std::wstring& exe, Timing& timing) {
@@ -47,20 +34,20 @@ bool Measure(const std::wstring& exe, Timing& timing) {
   if (!::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
                         &process))
     return false;
-  Search search{process.dwProcessId, nullptr};
-  while (!search.found && Now() - start < 30000) {
-    ::EnumWindows(&FindVisible, reinterpret_cast<LPARAM>(&search));
-    if (!search.found) ::Sleep(1);
+  HWND found = nullptr;
+  while (!found && Now() - start < 30000) {
+    found = bench::FindProcessWindow(process.dwProcessId, IsMainWindow);
+    if (!found) ::Sleep(1);
   }
   timing.shown = Now() - start;
   DWORD_PTR result = 0;
-  if (search.found) ::SendMessageTimeoutW(search.found, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &result);
+  if (found) ::SendMessageTimeoutW(found, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &result);
   timing.answering = Now() - start;
-  if (search.found) ::PostMessageW(search.found, WM_CLOSE, 0, 0);
+  if (found) ::PostMessageW(found, WM_CLOSE, 0, 0);
   if (::WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) ::TerminateProcess(process.hProcess, 1);
   ::CloseHandle(process.hThread);
   ::CloseHandle(process.hProcess);
-  return search.found != nullptr;
+  return found != nullptr;
 }
 
 double Median(std::vector<double> values) {

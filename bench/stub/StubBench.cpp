@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "common/BenchClock.h"
+#include "common/ProcessWindow.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -99,24 +100,6 @@ void Print(const char* what, const Summary& s) {
               s.high);
 }
 
-struct EditorSearch {
-  DWORD processId;
-  HWND main;
-};
-
-BOOL CALLBACK FindMainForm(HWND hwnd, LPARAM data) {
-  auto* search = reinterpret_cast<EditorSearch*>(data);
-  DWORD owner = 0;
-  ::GetWindowThreadProcessId(hwnd, &owner);
-  wchar_t name[64] = L"";
-  ::GetClassNameW(hwnd, name, 64);
-  if (owner == search->processId && lstrcmpiW(name, L"TMainForm") == 0) {
-    search->main = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 struct TextSearch {
   const std::wstring* wanted;
   bool found;
@@ -124,9 +107,7 @@ struct TextSearch {
 
 BOOL CALLBACK FindEditorText(HWND hwnd, LPARAM data) {
   auto* search = reinterpret_cast<TextSearch*>(data);
-  wchar_t name[64] = L"";
-  ::GetClassNameW(hwnd, name, 64);
-  if (lstrcmpiW(name, L"RICHEDIT50W") != 0) return TRUE;
+  if (lstrcmpiW(bench::ClassOf(hwnd).c_str(), L"RICHEDIT50W") != 0) return TRUE;
   wchar_t text[128] = L"";
   ::SendMessageW(hwnd, WM_GETTEXT, 128, reinterpret_cast<LPARAM>(text));
   if (*search->wanted == text) {
@@ -145,11 +126,12 @@ HandOverTimes HandOvers(const std::wstring& bin, const std::wstring& folder, int
   HandOverTimes times;
   HANDLE editor = Launch(folder + L"Tarnwick.exe", L"");
   if (!editor) return times;
-  EditorSearch search{::GetProcessId(editor), nullptr};
-  for (double start = Now(); !search.main && Now() - start < 30000; ::Sleep(10))
-    ::EnumWindows(&FindMainForm, reinterpret_cast<LPARAM>(&search));
+  HWND main = nullptr;
+  for (double start = Now(); !main && Now() - start < 30000; ::Sleep(10))
+    main = bench::FindProcessWindow(::GetProcessId(editor),
+                                    [](HWND hwnd) { return lstrcmpiW(bench::ClassOf(hwnd).c_str(), L"TMainForm") == 0; });
   ::Sleep(1000);
-  for (int i = 0; i < count && search.main; ++i) {
+  for (int i = 0; i < count && main; ++i) {
     std::wstring name = folder + L"handed over " + std::to_wstring(i) + L".txt";
     std::wstring text = L"document number " + std::to_wstring(i);
     WriteFileBytes(name, Ansi(text));
@@ -159,7 +141,7 @@ HandOverTimes HandOvers(const std::wstring& bin, const std::wstring& folder, int
     double ended = 0;
     while (!wanted.found && Now() - start < 10000) {
       if (!ended && ::WaitForSingleObject(stub, 0) == WAIT_OBJECT_0) ended = Now() - start;
-      ::EnumChildWindows(search.main, &FindEditorText, reinterpret_cast<LPARAM>(&wanted));
+      ::EnumChildWindows(main, &FindEditorText, reinterpret_cast<LPARAM>(&wanted));
       if (!wanted.found) ::Sleep(2);
     }
     ::WaitForSingleObject(stub, 10000);
@@ -172,7 +154,7 @@ HandOverTimes HandOvers(const std::wstring& bin, const std::wstring& folder, int
     // Let the hand-off start of the editor that the stub launched end before the next.
     ::Sleep(600);
   }
-  if (search.main) ::PostMessageW(search.main, WM_CLOSE, 0, 0);
+  if (main) ::PostMessageW(main, WM_CLOSE, 0, 0);
   if (::WaitForSingleObject(editor, 10000) != WAIT_OBJECT_0) ::TerminateProcess(editor, 1);
   ::CloseHandle(editor);
   return times;

@@ -1,6 +1,6 @@
 // Times the text commands on large documents against the moves of text that no
 // implementation can avoid: loading the result into a rich-edit control, and taking
-// the text out of one. Run it under Wine (see RESULTS.md); it prints one line per
+// the text out of one. Run it under Wine (see bench/README.md); it prints one line per
 // measurement and writes the lines it sorted for the comparison with GNU sort.
 #include <windows.h>
 #include <commctrl.h>
