@@ -13,23 +13,25 @@ inline std::wstring ClassOf(HWND hwnd) {
   return name;
 }
 
+struct ProcessWindowSearch {
+  DWORD processId;
+  const std::function<bool(HWND)>* accept;
+  HWND found;
+};
+
+inline BOOL CALLBACK TestProcessWindow(HWND hwnd, LPARAM data) {
+  auto* search = reinterpret_cast<ProcessWindowSearch*>(data);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(hwnd, &owner);
+  if (owner != search->processId || !(*search->accept)(hwnd)) return TRUE;
+  search->found = hwnd;
+  return FALSE;
+}
+
 // The first top-level window of the process that passes the test, or null.
 inline HWND FindProcessWindow(DWORD processId, const std::function<bool(HWND)>& accept) {
-  struct Search {
-    DWORD processId;
-    const std::function<bool(HWND)>* accept;
-    HWND found;
-  } search{processId, &accept, nullptr};
-  ::EnumWindows(
-      [](HWND hwnd, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(hwnd, &owner);
-        if (owner != s->processId || !(*s->accept)(hwnd)) return TRUE;
-        s->found = hwnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ProcessWindowSearch search{processId, &accept, nullptr};
+  ::EnumWindows(&TestProcessWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
