@@ -61,6 +61,7 @@ using UniqueBitmap = Unique<GdiTraits<HBITMAP>>;
 using UniqueFont = Unique<GdiTraits<HFONT>>;
 using UniqueBrush = Unique<GdiTraits<HBRUSH>>;
 using UniquePen = Unique<GdiTraits<HPEN>>;
+using UniqueRegion = Unique<GdiTraits<HRGN>>;
 using UniqueMenu = Unique<MenuTraits>;
 using UniqueIcon = Unique<IconTraits>;
 using UniqueModule = Unique<ModuleTraits>;

@@ -72,6 +72,17 @@ void TMainForm::SetTabCaption(int slot, const std::wstring& displayName) {
   item.mask = TCIF_TEXT;
   item.pszText = caption.data();
   TabCtrl_SetItem(pageControl_, index, &item);
+  // Wine repaints the tabs only up to their new end, so a shorter caption would leave
+  // the end of the longer one standing: the strips of tabs, above or below the pages,
+  // are repainted whole.
+  RECT client, pages;
+  ::GetClientRect(pageControl_, &client);
+  pages = client;
+  TabCtrl_AdjustRect(pageControl_, FALSE, &pages);
+  RECT above{client.left, client.top, client.right, pages.top};
+  RECT below{client.left, pages.bottom, client.right, client.bottom};
+  ::InvalidateRect(pageControl_, &above, TRUE);
+  ::InvalidateRect(pageControl_, &below, TRUE);
   LayoutPages();
 }
 

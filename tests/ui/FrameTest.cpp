@@ -6,6 +6,7 @@
 #include "app/CommandIds.h"
 #include "ui/Harness.h"
 #include "win/Encoding.h"
+#include "win/Handles.h"
 #include "win/Text.h"
 
 using namespace uitest;
@@ -144,6 +145,23 @@ TEST_F(FrameTest, AmpersandsInNamesShowLiterally) {
   Start();
   form().SetTabCaption(form().ActiveSlot, L"Tom&Jerry.txt");
   EXPECT_EQ(form().TabCaption(0), L"Tom&&Jerry.txt");
+}
+
+TEST_F(FrameTest, AShorterCaptionRepaintsWhereTheLongerOneWas) {
+  Start();
+  HWND tabs = form().PageControl();
+  form().SetTabCaption(form().ActiveSlot, L"A rather long document name.txt");
+  ::UpdateWindow(tabs);
+  RECT longer{};
+  TabCtrl_GetItemRect(tabs, 0, &longer);
+  form().SetTabCaption(form().ActiveSlot, L"a.txt");
+  RECT shorter{};
+  TabCtrl_GetItemRect(tabs, 0, &shorter);
+  ASSERT_LT(shorter.right, longer.right);
+  win::UniqueRegion pending(::CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(::GetUpdateRgn(tabs, pending.get(), FALSE), ERROR);
+  int middle = (longer.top + longer.bottom) / 2;
+  EXPECT_TRUE(::PtInRegion(pending.get(), longer.right - 3, middle)) << "the end of the old caption is repainted";
 }
 
 TEST_F(FrameTest, AltArrowsCycleTabsAndInsertFlipsTheMode) {
