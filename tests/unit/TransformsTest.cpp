@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <stdexcept>
+
 #include <string>
 #include <vector>
 
@@ -146,6 +150,40 @@ TEST(LineCommands, SortIgnoresCaseByComparisonAndByKeys) {
     EXPECT_EQ(CompareNoCase(lines[2], L"b"), 0);
     EXPECT_NE(lines[1], lines[2]) << "'b' and 'B' both stay";
   }
+}
+
+TEST(LineCommands, ALongListSortedByKeysMatchesTheComparison) {
+  std::mt19937 random(3);
+  const std::wstring letters = L"aBcDe\u00E9\u00C9 ";
+  Lines lines;
+  for (int i = 0; i < 90'000; ++i) {
+    std::wstring line;
+    for (unsigned n = random() % 6; n > 0; --n) line += letters[random() % letters.size()];
+    lines.push_back(line);
+  }
+  Lines byKeys = lines;
+  SortLinesByKeys(byKeys, FoldedKey);
+  Lines byComparison = lines;
+  SortLines(byComparison, CompareNoCase);
+  ASSERT_EQ(byKeys.size(), lines.size());
+  size_t misplaced = 0;
+  for (size_t i = 0; i < byKeys.size(); ++i)
+    if (CompareNoCase(byKeys[i], byComparison[i]) != 0) ++misplaced;
+  EXPECT_EQ(misplaced, 0u);
+  std::sort(byKeys.begin(), byKeys.end());
+  std::sort(lines.begin(), lines.end());
+  EXPECT_EQ(byKeys, lines) << "every line is kept, none doubled";
+}
+
+TEST(LineCommands, AKeyThatFailsLeavesTheLinesAsTheyWere) {
+  Lines lines{L"b", L"a", L"no key", L"c"};
+  Lines before = lines;
+  auto key = [](std::wstring_view line, std::string& keys) {
+    if (line == L"no key") throw std::runtime_error("no key");
+    FoldedKey(line, keys);
+  };
+  EXPECT_THROW(SortLinesByKeys(lines, key), std::runtime_error);
+  EXPECT_EQ(lines, before);
 }
 
 TEST(LineCommands, SortByKeysPutsPrefixesFirstAndKeepsEveryLine) {
