@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <random>
 #include <stdexcept>
-
 #include <string>
 #include <vector>
 
