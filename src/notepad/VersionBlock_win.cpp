@@ -2,26 +2,37 @@
 
 #include <cwchar>
 
-#include "win/Handles.h"
 
 namespace notepad {
 
+namespace {
+
+bool FillFromFile(const std::wstring& path, std::vector<BYTE>& data) {
+  DWORD ignored = 0;
+  DWORD size = ::GetFileVersionInfoSizeW(path.c_str(), &ignored);
+  if (size == 0) return false;
+  std::vector<BYTE> buffer(size);
+  if (!::GetFileVersionInfoW(path.c_str(), 0, size, buffer.data())) return false;
+  data = std::move(buffer);
+  return true;
+}
+
+}  // namespace
+
 bool VersionBlock::Load(const std::wstring& path) {
   data_.clear();
-  // Read from the file itself rather than through GetFileVersionInfo: Wine maps its own
-  // built-in program in place of an image named like one (notepad.exe among them), so
-  // the version block would describe Wine's program, not the file in the folder.
-  win::UniqueModule module(::LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
-  if (!module) return false;
-  HRSRC resource = ::FindResourceW(module.get(), MAKEINTRESOURCEW(VS_VERSION_INFO), RT_VERSION);
-  if (!resource) return false;
-  DWORD size = ::SizeofResource(module.get(), resource);
-  HGLOBAL loaded = ::LoadResource(module.get(), resource);
-  const void* bytes = loaded ? ::LockResource(loaded) : nullptr;
-  if (!bytes || size == 0) return false;
-  const BYTE* begin = static_cast<const BYTE*>(bytes);
-  data_.assign(begin, begin + size);
-  return true;
+  if (::GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
+  // VerQueryValueW needs the buffer GetFileVersionInfoW fills (it keeps room there for
+  // converted strings), not a bare copy of the resource. The block is read from a copy
+  // under a neutral name: Wine answers for its own built-in program when asked about a
+  // file named like one (notepad.exe among them), whatever folder it is in.
+  wchar_t folder[MAX_PATH] = L"";
+  wchar_t copy[MAX_PATH] = L"";
+  DWORD got = ::GetTempPathW(MAX_PATH, folder);
+  if (got == 0 || got >= MAX_PATH || !::GetTempFileNameW(folder, L"twv", 0, copy)) return false;
+  bool loaded = ::CopyFileW(path.c_str(), copy, FALSE) && FillFromFile(copy, data_);
+  ::DeleteFileW(copy);
+  return loaded;
 }
 
 std::vector<std::wstring> VersionBlock::Translations() const {
