@@ -136,7 +136,7 @@ HandOverTimes HandOvers(const std::wstring& bin, const std::wstring& folder, int
     std::wstring text = L"document number " + std::to_wstring(i);
     WriteFileBytes(name, Ansi(text));
     double start = Now();
-    HANDLE stub = Launch(bin + L"NOTEPAD.EXE", L"\"" + name + L"\"");
+    HANDLE stub = Launch(bin + L"site\\NOTEPAD.EXE", L"\"" + name + L"\"");
     TextSearch wanted{&text, false};
     double ended = 0;
     while (!wanted.found && Now() - start < 10000) {
@@ -188,8 +188,8 @@ int wmain(int argc, wchar_t** argv) {
       {"empty program", empty, argument, {}},
       {"CreateProcess of the empty program", bin + L"stub_bench_create.exe", editor, {}},
       {"ShellExecute open of the empty program", bin + L"stub_bench_shell.exe", editor, {}},
-      {"NOTEPAD.EXE with a file name", bin + L"NOTEPAD.EXE", argument, {}},
-      {"NOTEPAD.EXE without arguments", bin + L"NOTEPAD.EXE", L"", {}},
+      {"NOTEPAD.EXE with a file name", bin + L"site\\NOTEPAD.EXE", argument, {}},
+      {"NOTEPAD.EXE without arguments", bin + L"site\\NOTEPAD.EXE", L"", {}},
   };
   for (int i = 0; i < 5; ++i)
     for (Series& one : series) StartToExit(one.exe, one.arguments);

@@ -230,7 +230,7 @@ class StubTest : public ::testing::Test {
   void TearDown() override { EndProcessesIn(program_.path()); }
 
   void WritePointer(const std::string& bytes) { WriteBytes(windows_ / L"NOTEPAD.TWK", bytes); }
-  RunResult RunStub(const std::wstring& arguments) { return proctest::Run(BinFolder() + L"NOTEPAD.EXE", arguments); }
+  RunResult RunStub(const std::wstring& arguments) { return proctest::Run(BinFolder() + L"site\\NOTEPAD.EXE", arguments); }
   std::string HandOff() { return ReadBytes(program_ / L"param.dat"); }
   // The editor's starts as "<arguments>|<show state>", once `count` have been seen.
   std::vector<std::string> EditorStarts(size_t count) {
@@ -294,7 +294,7 @@ TEST_F(StubTest, StubsWaitForAFileTheEditorHoldsAndThenAppend) {
     for (int i = 1; i <= 5; ++i) {
       std::wstring name = L"\"C:\\Some Folder\\file number " + std::to_wstring(i) + L".txt\"";
       records.push_back(win::ToAnsi(name) + " ");
-      stubs.emplace_back(Start(BinFolder() + L"NOTEPAD.EXE", name));
+      stubs.emplace_back(Start(BinFolder() + L"site\\NOTEPAD.EXE", name));
     }
     ::Sleep(1000);
     LARGE_INTEGER size{};
@@ -323,7 +323,7 @@ TEST_F(StubTest, AMissingOrEmptyPointerFileShowsTheMessageAndStartsNothing) {
     else
       ::DeleteFileW((windows_ / L"NOTEPAD.TWK").c_str());
     DWORD processId = 0;
-    win::UniqueHandle stub(Start(BinFolder() + L"NOTEPAD.EXE", L"a.txt", &processId));
+    win::UniqueHandle stub(Start(BinFolder() + L"site\\NOTEPAD.EXE", L"a.txt", &processId));
     ASSERT_TRUE(stub.valid());
     MessageBoxSeen box = WaitForMessageBox(processId);
     ASSERT_TRUE(box.hwnd) << "no message box";
@@ -395,7 +395,7 @@ class StubEditorTest : public ::testing::Test {
   void HandOverAtOnce(const std::vector<std::wstring>& names) {
     std::vector<win::UniqueHandle> stubs;
     for (const std::wstring& name : names)
-      stubs.emplace_back(Start(BinFolder() + L"NOTEPAD.EXE", L"\"" + (program_ / name) + L"\""));
+      stubs.emplace_back(Start(BinFolder() + L"site\\NOTEPAD.EXE", L"\"" + (program_ / name) + L"\""));
     for (win::UniqueHandle& stub : stubs) {
       ASSERT_TRUE(stub.valid());
       EXPECT_EQ(::WaitForSingleObject(stub.get(), 30000), WAIT_OBJECT_0);
@@ -409,7 +409,7 @@ class StubEditorTest : public ::testing::Test {
 
 TEST_F(StubEditorTest, TheStubStartsTheEditorWhichOpensTheFile) {
   MakeFile(L"a long name.txt", "the road of one file");
-  ASSERT_TRUE(proctest::Run(BinFolder() + L"NOTEPAD.EXE", L"\"" + (program_ / L"a long name.txt") + L"\"").finished);
+  ASSERT_TRUE(proctest::Run(BinFolder() + L"site\\NOTEPAD.EXE", L"\"" + (program_ / L"a long name.txt") + L"\"").finished);
   ASSERT_TRUE(WaitFor([&] { return (main_ = FindWindowOf(L"TMainForm")) != nullptr; })) << "no editor started";
   ASSERT_TRUE(WaitUntilOpen({"the road of one file"}));
   EXPECT_EQ(OpenTexts().size(), 1u) << "the untouched untitled tab took the file";

@@ -274,7 +274,7 @@ TEST_F(UninstallSteps, UnknownShellFoldersLeaveTheirShortcutsAlone) {
 
 class RemoveExeTest : public ::testing::Test {
  protected:
-  void SetUp() override { Copy(BinFile(L"Remove.exe"), site_.program / L"Remove.exe"); }
+  void SetUp() override { Copy(BinFile(L"site\\Remove.exe"), site_.program / L"Remove.exe"); }
   void TearDown() override { EndProcessesIn(site_.program.path()); }
 
   // Starts Remove.exe and answers each box it shows in turn with the given button;

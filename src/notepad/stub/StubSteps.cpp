@@ -153,24 +153,17 @@ std::optional<std::wstring> EditorFolderFromPointer(std::string_view bytes) {
   return folder;
 }
 
-std::wstring StubWindowsFolder() {
+std::wstring SystemWindowsFolder() {
   std::wstring folder;
-  if (DWORD length = ::GetEnvironmentVariableW(L"TARNWICK_WINDOWS_FOLDER", nullptr, 0)) {
-    std::vector<wchar_t> buffer(length);
-    DWORD got = ::GetEnvironmentVariableW(L"TARNWICK_WINDOWS_FOLDER", buffer.data(), length);
-    if (got > 0 && got < length) folder.assign(buffer.data(), got);
-  }
-  if (folder.empty()) {
-    wchar_t buffer[MAX_PATH] = L"";
-    UINT got = ::GetWindowsDirectoryW(buffer, MAX_PATH);
-    if (got > 0 && got < MAX_PATH) folder.assign(buffer, got);
-  }
+  wchar_t buffer[MAX_PATH] = L"";
+  UINT got = ::GetWindowsDirectoryW(buffer, MAX_PATH);
+  if (got > 0 && got < MAX_PATH) folder.assign(buffer, got);
   if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
   return folder;
 }
 
-int RunStub(std::wstring_view arguments) {
-  std::optional<std::string> pointer = ReadHead(StubWindowsFolder() + L"notepad.twk", kPointerLineBytes);
+int RunStub(std::wstring_view arguments, const std::wstring& windowsFolder) {
+  std::optional<std::string> pointer = ReadHead(windowsFolder + L"notepad.twk", kPointerLineBytes);
   std::optional<std::wstring> folder = pointer ? EditorFolderFromPointer(*pointer) : std::nullopt;
   if (!folder) {
     ShowPointerMissing();

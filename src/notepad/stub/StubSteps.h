@@ -21,11 +21,11 @@ std::string HandOffCommandLine(std::wstring_view arguments);
 // its line break, ending in a backslash. Nothing when the line is empty.
 std::optional<std::wstring> EditorFolderFromPointer(std::string_view bytes);
 
-// The Windows folder with a trailing backslash: TARNWICK_WINDOWS_FOLDER when it is set
-// (tests point it at a scratch folder), else the system's.
-std::wstring StubWindowsFolder();
+// The system's Windows folder with a trailing backslash.
+std::wstring SystemWindowsFolder();
 
-// The whole program; returns the exit code (always 0).
-int RunStub(std::wstring_view arguments);
+// The whole program, reading the pointer file of `windowsFolder` (with its trailing
+// backslash); returns the exit code (always 0).
+int RunStub(std::wstring_view arguments, const std::wstring& windowsFolder);
 
 }  // namespace notepad
