@@ -10,6 +10,7 @@
 #include "win/Container.h"
 #include "win/DockLayout.h"
 #include "win/MessageLoop.h"
+#include "win/Placement.h"
 #include "win/Text.h"
 
 namespace app {
@@ -20,8 +21,22 @@ constexpr wchar_t kClassName[] = L"TMainForm";
 constexpr int kStatusWidths[] = {75, 58, 62};
 constexpr int kTopSplitterHeight = 2;
 
-int ClampCoordinate(int value) { return std::clamp(value, -32000, 32000); }
-int ClampSize(int value) { return std::clamp(value, 0, 32000); }
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+  MONITORINFO info{sizeof(info)};
+  if (::GetMonitorInfoW(monitor, &info)) {
+    const RECT& b = info.rcMonitor;
+    const RECT& w = info.rcWork;
+    reinterpret_cast<std::vector<win::Monitor>*>(data)->push_back(
+        {{b.left, b.top, b.right, b.bottom}, {w.left, w.top, w.right, w.bottom}});
+  }
+  return TRUE;
+}
+
+std::vector<win::Monitor> Monitors() {
+  std::vector<win::Monitor> monitors;
+  ::EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+  return monitors;
+}
 
 HFONT GuiFont() {
   static HFONT font = [] {
@@ -34,7 +49,50 @@ HFONT GuiFont() {
 }
 }  // namespace
 
-TMainForm::TMainForm(AppContext& context) : context_(context) {}
+// Forwards to the context's prompter while counting the prompt as modal work: a
+// message box or common dialog runs its own message loop, and the hand-off must not
+// open documents under a question that is about another one.
+class TMainForm::GuardedPrompter : public win::Prompter {
+ public:
+  explicit GuardedPrompter(TMainForm& form) : form_(form) {}
+  win::Answer Message(const win::MessageRequest& request) override {
+    ModalScope scope(form_);
+    return Real().Message(request);
+  }
+  bool OpenFile(win::FileRequest& request) override {
+    ModalScope scope(form_);
+    return Real().OpenFile(request);
+  }
+  bool SaveFile(win::FileRequest& request) override {
+    ModalScope scope(form_);
+    return Real().SaveFile(request);
+  }
+  bool PickColor(win::ColorRequest& request) override {
+    ModalScope scope(form_);
+    return Real().PickColor(request);
+  }
+  bool PickFont(win::FontRequest& request) override {
+    ModalScope scope(form_);
+    return Real().PickFont(request);
+  }
+  std::wstring BrowseFolder(const win::FolderRequest& request) override {
+    ModalScope scope(form_);
+    return Real().BrowseFolder(request);
+  }
+  bool Print(win::PrintRequest& request) override {
+    ModalScope scope(form_);
+    return Real().Print(request);
+  }
+
+ private:
+  win::Prompter& Real() { return *form_.context_.prompter; }
+  TMainForm& form_;
+};
+
+TMainForm::TMainForm(AppContext& context)
+    : guardedPrompter_(std::make_unique<GuardedPrompter>(*this)), context_(context) {}
+
+win::Prompter& TMainForm::prompter() { return *guardedPrompter_; }
 
 TMainForm::~TMainForm() {
   if (accelerators_) ::DestroyAcceleratorTable(accelerators_);
@@ -48,10 +106,14 @@ bool TMainForm::Create() {
   RegisterClassOnce(kClassName, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
   int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
-  int left = ClampCoordinate(profile().ReadInt(keys::Left.section, keys::Left.key, (screenWidth - 445) / 2));
-  int top = ClampCoordinate(profile().ReadInt(keys::Top.section, keys::Top.key, (screenHeight - 400) / 2));
-  int width = ClampSize(profile().Read(keys::Width));
-  int height = ClampSize(profile().Read(keys::Height));
+  win::StoredPlacement stored;
+  stored.left = profile().ReadInt(keys::Left.section, keys::Left.key, (screenWidth - 445) / 2);
+  stored.top = profile().ReadInt(keys::Top.section, keys::Top.key, (screenHeight - 400) / 2);
+  stored.width = profile().Read(keys::Width);
+  stored.height = profile().Read(keys::Height);
+  // A window stored on a monitor that is gone, or garbage in the file, would leave the
+  // editor running where nobody can see it.
+  win::DockRect placed = win::PlaceWindow(stored, Monitors());
   HWND owner = nullptr;
   if (context_.trayMode) {
     // Windows that have an owner get no taskbar button: in tray mode the main window
@@ -60,7 +122,8 @@ bool TMainForm::Create() {
                               ::GetModuleHandleW(nullptr), nullptr);
   }
   HWND hwnd = CreateHandle(0, kClassName, L"Tarnwick",
-                           WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, left, top, width, height, owner, nullptr);
+                           WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, placed.left, placed.top, placed.width(),
+                           placed.height(), owner, nullptr);
   if (!hwnd) return false;
   FormCreate();
   return true;

@@ -1,6 +1,7 @@
 # Sources of this folder: code without windows.h, and the editor's Win32 code.
 list(APPEND TWK_PURE_SOURCES
   win/DockLayout.cpp
+  win/Placement.cpp
   win/Text.cpp
 )
 list(APPEND TWK_WIN_SOURCES

@@ -54,14 +54,24 @@ TEST_F(FrameTest, FirstStartWithoutIniIsCentred445By400WithOneUntitledTab) {
 }
 
 TEST_F(FrameTest, StoredGeometryAndBarsAreAppliedAsTheyAre) {
-  WriteIni("[Main]\r\nLeft=-3000\r\nTop=20\r\nWidth=600\r\nHeight=350\r\nShowToolBar=0\r\nShowFormatBar=0\r\n");
+  WriteIni("[Main]\r\nLeft=-300\r\nTop=20\r\nWidth=600\r\nHeight=350\r\nShowToolBar=0\r\nShowFormatBar=0\r\n");
   Start();
   RECT r = WindowRect(form().hwnd());
-  EXPECT_EQ(r.left, -3000) << "a position far off-screen is applied as stored";
+  EXPECT_EQ(r.left, -300) << "a window partly on the screen is placed as stored";
   EXPECT_EQ(r.right - r.left, 600);
   EXPECT_FALSE(::IsWindowVisible(form().ToolBar()));
   EXPECT_FALSE(::IsWindowVisible(form().FormatBar()));
   EXPECT_TRUE(::IsWindowVisible(form().TopSplitter())) << "the 2-pixel line stands in for the hidden tool bar";
+}
+
+TEST_F(FrameTest, AWindowStoredOffEveryMonitorComesBackOnTheScreen) {
+  WriteIni("[Main]\r\nLeft=-2147483648\r\nTop=-2147483648\r\nWidth=600\r\nHeight=350\r\n");
+  Start();
+  RECT r = WindowRect(form().hwnd());
+  RECT screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+  RECT overlap;
+  EXPECT_TRUE(::IntersectRect(&overlap, &r, &screen)) << r.left << "," << r.top;
+  EXPECT_EQ(r.right - r.left, 600);
 }
 
 TEST_F(FrameTest, GarbageInTheIniNeverCrashes) {
