@@ -27,39 +27,63 @@ bool AppendHandOff(const std::wstring& path, std::string_view bytes, unsigned ti
 
 namespace {
 
-std::optional<std::string> ReadAndDelete(const std::wstring& path) {
+std::optional<std::string> ReadWhole(const std::wstring& path) {
+  win::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return std::nullopt;
   std::string bytes;
-  {
-    win::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return std::nullopt;
-    char buffer[4096];
-    DWORD got = 0;
-    while (::ReadFile(file.get(), buffer, sizeof(buffer), &got, nullptr) && got > 0) bytes.append(buffer, got);
+  char buffer[4096];
+  DWORD got = 0;
+  for (;;) {
+    if (!::ReadFile(file.get(), buffer, sizeof(buffer), &got, nullptr)) return std::nullopt;
+    if (got == 0) return bytes;
+    bytes.append(buffer, got);
   }
-  ::DeleteFileW(path.c_str());
-  return bytes;
 }
+
+bool Exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 }  // namespace
 
-std::optional<std::string> TakeHandOff(const std::wstring& path) {
-  std::wstring privateName = path + L"." + std::to_wstring(::GetCurrentProcessId()) + L".tmp";
-  std::string bytes;
-  bool any = false;
-  // A file left under the private name by an earlier attempt is read first.
-  if (::GetFileAttributesW(privateName.c_str()) != INVALID_FILE_ATTRIBUTES) {
-    if (auto earlier = ReadAndDelete(privateName)) {
-      bytes += *earlier;
-      any = true;
+HandOffInbox::HandOffInbox(std::wstring path) : path_(std::move(path)) {}
+
+std::wstring HandOffInbox::NextPrivateName() {
+  return path_ + L"." + std::to_wstring(::GetCurrentProcessId()) + L"." + std::to_wstring(++counter_) + L".tmp";
+}
+
+std::optional<std::string> HandOffInbox::Take() {
+  if (!leftoversSought_) {
+    // Copies a run before us took over but did not get to read (it ended first). Only
+    // one editor runs at a time, so whatever is there is nobody else's.
+    leftoversSought_ = true;
+    std::wstring folder = path_.substr(0, path_.find_last_of(L'\\') + 1);
+    WIN32_FIND_DATAW found;
+    win::UniqueFind search(::FindFirstFileW((path_ + L".*.tmp").c_str(), &found));
+    if (search) {
+      do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) unread_.push_back(folder + found.cFileName);
+      } while (::FindNextFileW(search.get(), &found));
     }
   }
-  if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES &&
-      ::MoveFileExW(path.c_str(), privateName.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-    if (auto taken = ReadAndDelete(privateName)) {
-      bytes += *taken;
-      any = true;
-    }
+  for (auto it = undeleted_.begin(); it != undeleted_.end();)
+    it = ::DeleteFileW(it->c_str()) || !Exists(*it) ? undeleted_.erase(it) : it + 1;
+
+  if (Exists(path_)) {
+    std::wstring taken = NextPrivateName();
+    while (Exists(taken)) taken = NextPrivateName();
+    // Without MOVEFILE_REPLACE_EXISTING: nothing that is already there can be lost.
+    if (::MoveFileExW(path_.c_str(), taken.c_str(), 0)) unread_.push_back(taken);
+  }
+
+  std::string bytes;
+  bool any = false;
+  while (!unread_.empty()) {
+    std::optional<std::string> read = ReadWhole(unread_.front());
+    if (!read) break;  // still busy: it and the later ones keep their order for the next take
+    bytes += *read;
+    any = true;
+    if (!::DeleteFileW(unread_.front().c_str()) && Exists(unread_.front())) undeleted_.push_back(unread_.front());
+    unread_.erase(unread_.begin());
   }
   if (!any) return std::nullopt;
   return bytes;
