@@ -9,11 +9,13 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/AppContext.h"
 #include "app/Command.h"
+#include "app/HandOffFile_win.h"
 #include "win/Handles.h"
 #include "win/Window.h"
 #include "workspace/DocumentSlot_win.h"
@@ -36,7 +38,8 @@ class TMainForm : public win::Window {
   // --- what tests and other windows read
   AppContext& context() { return context_; }
   config::Profile& profile() { return *context_.profile; }
-  win::Prompter& prompter() { return *context_.prompter; }
+  // Every prompt of the window goes through here; it counts as modal work.
+  win::Prompter& prompter();
   HWND PageControl() const { return pageControl_; }
   HWND StatusBar() const { return statusBar_; }
   HWND ToolBar() const { return toolBar_; }
@@ -74,11 +77,12 @@ class TMainForm : public win::Window {
 
   bool NewDocument(int format, const std::wstring& extension);
   void PageControlChange();
-  void UpdateTabImage();
-  void DestroySlot();
+  void UpdateTabImage() { UpdateTabImage(ActiveSlot); }
+  void UpdateTabImage(int slot);
+  void DestroySlot(int slot);
   void SelectAfterClose(int oldTabIndex);
   void MakeTempFileName();
-  void DeleteTempFile();
+  void DeleteTempFile(int slot);
   const std::wstring& TempFileOf(int slot) const;
   int CaretLine();
   int CaretColumn();
@@ -114,12 +118,17 @@ class TMainForm : public win::Window {
   // --- opening, saving and closing documents
   void OpenDocument(std::wstring name);
   void LoadFileTypes();
-  // Saves the active document as File > Save does; false when the user cancelled the
+  // Saves a slot's document as File > Save does; false when the user cancelled the
   // Save As dialog or the write failed (the error has been shown then).
-  bool SaveActiveDocument();
-  bool SaveActiveDocumentAs(bool chooseFilter = true);
-  // The save prompt of the closing commands; false means stop closing.
-  bool ConfirmClose();
+  bool SaveDocument(int slot);
+  bool SaveDocumentAs(int slot, bool chooseFilter = true);
+  // The save prompt of the closing commands for one slot; false means stop closing.
+  bool ConfirmClose(int slot);
+  // The tab of a document whose name equals `name` (already canonical), or -1.
+  int FindOpenTab(const std::wstring& name) const;
+  // True while a command, the close query or a prompt runs: its message loop must not
+  // let the hand-off open or switch documents underneath it.
+  bool InModalWork() const { return modalDepth_ > 0; }
   void ReOpenLastDocuments();
   // Fills the drop-down of the New (tag 0) or Open (other tags) tool button.
   void PrepareNewMenu(int buttonTag) { BuildNewMenu(buttonTag == 0); }
@@ -212,6 +221,9 @@ class TMainForm : public win::Window {
   void RemoveTrayIcon();
   void RestoreApplication();
   void SaveWindowState();
+  // Closes the documents from the last tab to the first with the save prompt; false
+  // when the user stopped it. With `recordForReOpen` the names go to ReOpenLast.
+  bool CloseEveryDocument(bool recordForReOpen);
 
   // menus and commands
   void BuildMenus();
@@ -304,6 +316,19 @@ class TMainForm : public win::Window {
   std::pair<size_t, size_t> ReplaceAllInDocument(int slot, long from, bool again);
   void ReplaceAllDocuments();
   // --- end of text commands state
+
+  // Counts the commands, close queries and prompts under way (see InModalWork).
+  struct ModalScope {
+    explicit ModalScope(TMainForm& form) : form_(form) { ++form_.modalDepth_; }
+    ~ModalScope() { --form_.modalDepth_; }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+    TMainForm& form_;
+  };
+  class GuardedPrompter;
+  int modalDepth_ = 0;
+  std::optional<HandOffInbox> handOff_;
+  std::unique_ptr<win::Prompter> guardedPrompter_;
 
   AppContext& context_;
   std::wstring openFilter_, saveFilter_;

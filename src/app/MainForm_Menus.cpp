@@ -168,6 +168,7 @@ bool TMainForm::RunCommand(unsigned id, Sender::Kind kind, int tag) {
 
 bool TMainForm::Execute(unsigned id, Sender::Kind kind, int tag, bool refreshFirst) {
   Sender sender{id, kind, tag};
+  ModalScope scope(*this);
   try {
     if (RunDynamicItem(sender)) return true;
     if (refreshFirst && !IsCommandEnabled(id)) return false;

@@ -15,19 +15,22 @@ bool IsExistingFile(const std::wstring& name) { return workspace::FileExists(nam
 }  // namespace
 
 void TMainForm::TimerTimer() {
+  // A command, a prompt or an earlier tick is still running its own message loop: the
+  // records wait in param.dat for a tick after it (or for the next start).
+  if (InModalWork()) return;
+  ModalScope scope(*this);
   PickUpHandOff();
   if (firstTick_) FirstTickSetUp();
 }
 
 void TMainForm::PickUpHandOff() {
-  std::optional<std::string> bytes = TakeHandOff(context_.paths.handOffPath);
+  if (!handOff_) handOff_.emplace(context_.paths.handOffPath);
+  std::optional<std::string> bytes = handOff_->Take();
   if (!bytes) return;
   HandOffRequest request = TokenizeHandOff(HandOffText(win::FromAnsi(*bytes), bytes->size()), &IsExistingFile);
   for (const std::wstring& handed : request.names) {
     std::wstring name = workspace::ShellPathName(handed);
-    int openTab = -1;
-    for (int tab = 0, count = TabCount(); tab < count && openTab < 0; ++tab)
-      if (win::EqualsNoCase(Slot(SlotOfTab(tab))->fileName, name)) openTab = tab;
+    int openTab = FindOpenTab(name);
     if (openTab >= 0) {
       ActivateTab(openTab);
     } else {

@@ -62,6 +62,7 @@ bool TMainForm::TrayIconPresent() {
 void TMainForm::RestoreApplication() {
   ::ShowWindow(hwnd(), ::IsIconic(hwnd()) || !::IsWindowVisible(hwnd()) ? SW_RESTORE : SW_SHOW);
   ::SetForegroundWindow(hwnd());
+  FocusActiveEditor();
 }
 
 void TMainForm::TrayIconMessage(LPARAM mouseMessage) {

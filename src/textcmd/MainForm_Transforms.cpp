@@ -213,15 +213,8 @@ void TMainForm::RunSlowCaseCommand(bool capitalize) {
     ReplaceDocumentRange(slotNumber, selection.cpMin, selection.cpMax, result);
   }
   // The hold may have shown through in the read-only button or the tab's image.
-  if (slotNumber == ActiveSlot) {
-    SetToolPressed(45, ActiveEditor().ReadOnly());
-    UpdateTabImage();
-  } else if (TabImages && Slot(slotNumber)) {
-    TCITEMW item{};
-    item.mask = TCIF_IMAGE;
-    item.iImage = workspace::TabImageIndex(Slot(slotNumber)->editor.Modified(), Slot(slotNumber)->editor.ReadOnly());
-    TabCtrl_SetItem(pageControl_, TabIndexOfSlot(slotNumber), &item);
-  }
+  if (slotNumber == ActiveSlot) SetToolPressed(45, ActiveEditor().ReadOnly());
+  UpdateTabImage(slotNumber);
 }
 
 void TMainForm::FormatMenuTrimClick(const Sender& sender) {

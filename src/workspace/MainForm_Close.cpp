@@ -7,16 +7,17 @@
 namespace app {
 namespace keys = config::keys;
 
-bool TMainForm::ConfirmClose() {
-  if (!ActiveEditor().Modified()) return true;
-  win::MessageRequest ask{hwnd(), win::Fill(L"Save changes to \"%s\"?", {Active().fileName})};
+bool TMainForm::ConfirmClose(int number) {
+  workspace::DocumentSlot* slot = Slot(number);
+  if (!slot || !slot->editor.Modified()) return true;
+  win::MessageRequest ask{hwnd(), win::Fill(L"Save changes to \"%s\"?", {slot->fileName})};
   ask.icon = win::Icon::Question;
   ask.buttons = win::Buttons::YesNoCancel;
   switch (prompter().Message(ask)) {
     case win::Answer::Yes:
       // Closing after a cancelled Save As or a failed write would lose the text:
       // both stop the close as Cancel does.
-      return SaveActiveDocument();
+      return SaveDocument(number);
     case win::Answer::No:
       return true;
     default:
@@ -25,51 +26,48 @@ bool TMainForm::ConfirmClose() {
 }
 
 void TMainForm::FileMenuCloseClick(const Sender&) {
-  if (!ConfirmClose()) return;
-  int index = TabIndexOfSlot(ActiveSlot);
-  DestroySlot();
+  // The slot asked about is the one closed, whatever is active once the prompt is gone.
+  int number = ActiveSlot;
+  if (!ConfirmClose(number)) return;
+  int index = TabIndexOfSlot(number);
+  DestroySlot(number);
   SelectAfterClose(index);
+}
+
+bool TMainForm::CloseEveryDocument(bool recordForReOpen) {
+  int recorded = 0;
+  for (int tab = TabCount() - 1; tab >= 0; --tab) {
+    int number = SlotOfTab(tab);
+    workspace::DocumentSlot* slot = Slot(number);
+    if (!slot) continue;
+    if (recordForReOpen && slot->fileName.compare(0, 8, L"Untitled") != 0) {
+      profile().WriteText(keys::kReOpenLast, L"File" + win::ToText(recorded), slot->fileName);
+      ++recorded;
+    }
+    if (slot->editor.Modified()) {
+      ActivateTab(tab);  // the user sees the document the question is about
+      if (!ConfirmClose(number)) {
+        FocusActiveEditor();
+        return false;
+      }
+    }
+    DestroySlot(number);
+  }
+  if (recordForReOpen) profile().Write(keys::ReOpenCount, recorded);
+  return true;
 }
 
 void TMainForm::FileMenuCloseAllClick(const Sender&) {
   ::UpdateWindow(hwnd());
-  for (int tab = TabCount() - 1; tab >= 0; --tab) {
-    ActiveSlot = SlotOfTab(tab);
-    if (ActiveEditor().Modified()) {
-      ActivateTab(tab);
-      if (!ConfirmClose()) {
-        FocusActiveEditor();
-        return;
-      }
-    }
-    DestroySlot();
-  }
+  if (!CloseEveryDocument(false)) return;
   NewDocument(0, L"txt");
   FocusActiveEditor();
 }
 
 bool TMainForm::FormCloseQuery() {
   if (busy_) return false;
-  bool recording = profile().Read(keys::ReOpenLast);
-  int recorded = 0;
-  for (int tab = TabCount() - 1; tab >= 0; --tab) {
-    ActiveSlot = SlotOfTab(tab);
-    const std::wstring& name = Active().fileName;
-    if (recording && name.compare(0, 8, L"Untitled") != 0) {
-      profile().WriteText(keys::kReOpenLast, L"File" + win::ToText(recorded), name);
-      ++recorded;
-    }
-    if (ActiveEditor().Modified()) {
-      ActivateTab(tab);
-      if (!ConfirmClose()) {
-        FocusActiveEditor();
-        return false;
-      }
-    }
-    DestroySlot();
-  }
-  if (recording) profile().Write(keys::ReOpenCount, recorded);
-  return true;
+  ModalScope scope(*this);
+  return CloseEveryDocument(profile().Read(keys::ReOpenLast));
 }
 
 void TMainForm::ReOpenLastDocuments() {

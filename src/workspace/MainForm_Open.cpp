@@ -27,9 +27,7 @@ void TMainForm::OpenDocument(std::wstring name) {
   name.erase(std::remove(name.begin(), name.end(), L'"'), name.end());
   name = workspace::ShellPathName(name);
 
-  for (int tab = 0, count = TabCount(); tab < count; ++tab) {
-    int slot = SlotOfTab(tab);
-    if (slot < 0 || Slot(slot)->fileName != name) continue;
+  if (int tab = FindOpenTab(name); tab >= 0) {
     int alreadyOpen = profile().Read(keys::AlreadyOpen);
     if (alreadyOpen == 0) {
       win::MessageRequest ask{hwnd(), win::Fill(L"%s is already open.\n\nOpen another copy from disk?", {name})};
@@ -40,7 +38,6 @@ void TMainForm::OpenDocument(std::wstring name) {
       ActivateTab(tab);
       return;
     }
-    break;
   }
 
   if (!workspace::FileExists(name) && !workspace::FolderExists(name)) {

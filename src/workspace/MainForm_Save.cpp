@@ -25,26 +25,28 @@ bool Reported(Write write) {
 
 }  // namespace
 
-bool TMainForm::SaveActiveDocument() {
-  workspace::DocumentSlot& slot = Active();
-  if (!slot.hasFile) return SaveActiveDocumentAs();
-  if (!slot.editor.Modified()) return true;
-  if (!Reported([&] { workspace::SaveDocument(slot.editor, slot.fileName); })) return false;
-  slot.editor.SetModified(false);
-  SetToolEnabled(3, false);
-  UpdateTabImage();
+bool TMainForm::SaveDocument(int number) {
+  workspace::DocumentSlot* slot = Slot(number);
+  if (!slot) return false;
+  if (!slot->hasFile) return SaveDocumentAs(number);
+  if (!slot->editor.Modified()) return true;
+  if (!Reported([&] { workspace::SaveDocument(slot->editor, slot->fileName); })) return false;
+  slot->editor.SetModified(false);
+  if (number == ActiveSlot) SetToolEnabled(3, false);
+  UpdateTabImage(number);
   return true;
 }
 
-bool TMainForm::SaveActiveDocumentAs(bool chooseFilter) {
-  workspace::DocumentSlot& slot = Active();
+bool TMainForm::SaveDocumentAs(int number, bool chooseFilter) {
+  workspace::DocumentSlot* slot = Slot(number);
+  if (!slot) return false;
   win::FileRequest request;
   request.owner = hwnd();
   request.title = L"Save As";
   request.filter = saveFilter_;
   request.initialDir = saveInitialDir_;
-  request.fileName = win::FileNamePart(slot.fileName);
-  std::wstring extension = win::ExtensionPart(slot.fileName);
+  request.fileName = win::FileNamePart(slot->fileName);
+  std::wstring extension = win::ExtensionPart(slot->fileName);
   request.defaultExt = extension.empty() ? std::wstring() : extension.substr(1);
   request.overwritePrompt = true;
 
@@ -56,53 +58,49 @@ bool TMainForm::SaveActiveDocumentAs(bool chooseFilter) {
   request.filterIndex = saveFilterIndex_;
 
   if (!prompter().SaveFile(request)) return false;
+  // The dialog ran a message loop: look the slot up again rather than trust the reference.
+  slot = Slot(number);
+  if (!slot) return false;
   saveFilterIndex_ = request.filterIndex;
   const std::wstring& path = request.fileName;
-  if (!Reported([&] { workspace::SaveDocument(slot.editor, path); })) return false;
-  slot.editor.SetModified(false);
-  SetToolEnabled(3, false);
-  UpdateTabImage();
-  slot.fileName = path;
-  DeleteTempFile();
-  SetTabCaption(slot.number, win::FileNamePart(path));
-  slot.hasFile = true;
-  SetStatusText(3, path);
+  if (!Reported([&] { workspace::SaveDocument(slot->editor, path); })) return false;
+  slot->editor.SetModified(false);
+  // Kept as the file system spells it, like every opened name, so that one exact
+  // comparison finds the document whichever way the name was typed.
+  slot->fileName = workspace::ShellPathName(path);
+  DeleteTempFile(number);
+  SetTabCaption(number, win::FileNamePart(slot->fileName));
+  slot->hasFile = true;
+  UpdateTabImage(number);
+  if (number == ActiveSlot) {
+    SetToolEnabled(3, false);
+    SetStatusText(3, slot->fileName);
+  }
   return true;
 }
 
-void TMainForm::FileMenuSaveClick(const Sender&) { SaveActiveDocument(); }
+void TMainForm::FileMenuSaveClick(const Sender&) { SaveDocument(ActiveSlot); }
 
-void TMainForm::FileMenuSaveAsClick(const Sender&) { SaveActiveDocumentAs(); }
+void TMainForm::FileMenuSaveAsClick(const Sender&) { SaveDocumentAs(ActiveSlot); }
 
 void TMainForm::FileMenuSaveAllClick(const Sender&) {
   int count = TabCount();
   int start = TabCtrl_GetCurSel(pageControl_);
   if (count == 0 || start < 0) return;
-  int original = ActiveSlot;
   for (int step = 0; step < count; ++step) {
     int tab = (start + step) % count;
-    workspace::DocumentSlot* slot = Slot(SlotOfTab(tab));
+    int number = SlotOfTab(tab);
+    workspace::DocumentSlot* slot = Slot(number);
     if (!slot || !slot->editor.Modified()) continue;
     if (slot->hasFile) {
-      bool ok = Reported([&] { workspace::SaveDocument(slot->editor, slot->fileName); });
-      if (!ok) {
-        ActiveSlot = original;
-        return;
-      }
+      if (!Reported([&] { workspace::SaveDocument(slot->editor, slot->fileName); })) return;
       slot->editor.SetModified(false);
     } else {
-      ActivateTab(tab);
-      original = ActiveSlot;
-      if (!SaveActiveDocumentAs(false)) return;
+      ActivateTab(tab);  // the user sees which document Save As is asking about
+      if (!SaveDocumentAs(number, false)) return;
     }
-    if (TabImages) {
-      TCITEMW item{};
-      item.mask = TCIF_IMAGE;
-      item.iImage = slot->editor.ReadOnly() ? 2 : 0;
-      TabCtrl_SetItem(pageControl_, tab, &item);
-    }
+    UpdateTabImage(number);
   }
-  ActiveSlot = original;
   SetToolEnabled(3, false);
 }
 

@@ -181,6 +181,11 @@ void TMainForm::PageControlChange() {
   SetStatusText(3, Active().fileName);
   MemoSelectionChange();
   RefreshToolStates();
+  // Typing goes to the document shown: the editor of the page just hidden (or one
+  // destroyed while it loaded) must not keep the keyboard. Focus elsewhere, in the
+  // Replace dialog, a prompt or another program, stays where it is.
+  HWND focus = ::GetFocus();
+  if (focus ? focus == hwnd() || ::IsChild(hwnd(), focus) : ::GetActiveWindow() == hwnd()) FocusActiveEditor();
 }
 
 void TMainForm::ActivateTab(int tabIndex) {
@@ -234,29 +239,43 @@ void TMainForm::MemoKeyPress(wchar_t key) {
   context_.playSound(key == L'\r' ? L"ID_WAVE2" : L"ID_WAVE1");
 }
 
-void TMainForm::UpdateTabImage() {
-  if (!TabImages) return;
-  int index = TabIndexOfSlot(ActiveSlot);
+void TMainForm::UpdateTabImage(int number) {
+  DocumentSlot* slot = Slot(number);
+  if (!TabImages || !slot) return;
+  int index = TabIndexOfSlot(number);
   if (index < 0) return;
   TCITEMW item{};
   item.mask = TCIF_IMAGE;
-  item.iImage = workspace::TabImageIndex(ActiveEditor().Modified(), ActiveEditor().ReadOnly());
+  item.iImage = workspace::TabImageIndex(slot->editor.Modified(), slot->editor.ReadOnly());
   TabCtrl_SetItem(pageControl_, index, &item);
 }
 
-void TMainForm::DestroySlot() {
-  auto& owned = slots_[static_cast<size_t>(ActiveSlot)];
+int TMainForm::FindOpenTab(const std::wstring& name) const {
+  // Names are canonical (each part as the file system spells it), so an exact
+  // comparison finds a file however it was typed.
+  for (int tab = 0, count = TabCount(); tab < count; ++tab) {
+    int number = SlotOfTab(tab);
+    if (number >= 0 && number < workspace::kSlotCount && slots_[static_cast<size_t>(number)] &&
+        slots_[static_cast<size_t>(number)]->fileName == name)
+      return tab;
+  }
+  return -1;
+}
+
+void TMainForm::DestroySlot(int number) {
+  if (number < 0 || number >= workspace::kSlotCount) return;
+  auto& owned = slots_[static_cast<size_t>(number)];
   if (!owned) return;
   {
     win::PaintSuspender suspend(hwnd());
-    int index = TabIndexOfSlot(ActiveSlot);
+    int index = TabIndexOfSlot(number);
     ::DestroyWindow(owned->editor.hwnd());
     ::DestroyWindow(owned->panel);
     ::DestroyWindow(owned->page);
     if (index >= 0) TabCtrl_DeleteItem(pageControl_, index);
     owned.reset();
   }
-  DeleteTempFile();
+  DeleteTempFile(number);
 }
 
 void TMainForm::SelectAfterClose(int oldTabIndex) {
@@ -289,9 +308,9 @@ void TMainForm::MakeTempFileName() {
       });
 }
 
-void TMainForm::DeleteTempFile() {
-  if (static_cast<size_t>(ActiveSlot) >= tempFiles_.size()) return;
-  std::wstring& temp = tempFiles_[static_cast<size_t>(ActiveSlot)];
+void TMainForm::DeleteTempFile(int number) {
+  if (number < 0 || static_cast<size_t>(number) >= tempFiles_.size()) return;
+  std::wstring& temp = tempFiles_[static_cast<size_t>(number)];
   if (temp.empty()) return;
   if (!::DeleteFileW(temp.c_str()) && ::GetFileAttributesW(temp.c_str()) != INVALID_FILE_ATTRIBUTES) {
     prompter().Message({hwnd(), L"Unable to delete temporary file.\nFile may be in use by another program."});

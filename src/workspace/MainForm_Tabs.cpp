@@ -54,7 +54,7 @@ void TMainForm::PageControlMouseDown(POINT screenPoint) {
 }
 
 void TMainForm::ShowTabMenu(POINT screenPoint) {
-  TabPopupMenuPopup();
+  RefreshMenu(kTabMenu);
   ::TrackPopupMenu(tabMenu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0, hwnd(), nullptr);
 }
 

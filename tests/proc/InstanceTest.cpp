@@ -152,3 +152,46 @@ TEST(Instance, TheSplashShowsWhileTheWindowIsBuiltAndGoesWhenItShows) {
   EXPECT_NE(uitest::ReadBytes(folder / L"Tarnwick.ini").find("ShowToolBar=1"), std::string::npos)
       << "closing wrote the window's state";
 }
+
+namespace {
+
+BOOL CALLBACK FindVisibleEditor(HWND child, LPARAM data) {
+  wchar_t name[64] = L"";
+  ::GetClassNameW(child, name, 64);
+  if (lstrcmpiW(name, L"RICHEDIT50W") != 0 || !::IsWindowVisible(child)) return TRUE;
+  *reinterpret_cast<HWND*>(data) = child;
+  return FALSE;
+}
+
+}  // namespace
+
+TEST(Instance, ASecondStartWhileTheExitAsksToSaveNeitherTakesNorLosesAnything) {
+  uitest::ScratchFolder folder;
+  CopyInto(BinFolder() + L"Tarnwick.exe", folder.path());
+  uitest::WriteBytes(folder / L"Tarnwick.ini", "[Main]\r\nShowSplash=0\r\n");
+  uitest::WriteBytes(folder / L"a.txt", "a");
+  uitest::WriteBytes(folder / L"b.txt", "b");
+  DWORD firstId = 0;
+  win::UniqueHandle first(Start(folder / L"Tarnwick.exe", L"a.txt", &firstId));
+  ASSERT_TRUE(first.valid());
+  ASSERT_TRUE(WaitFor([&] { return EditorTexts(firstId) == std::vector<std::wstring>{L"a"}; }, 20000));
+  HWND main = MainWindowOf(firstId);
+  HWND editor = nullptr;
+  for (HWND top : WindowsOf(firstId)) ::EnumChildWindows(top, &FindVisibleEditor, reinterpret_cast<LPARAM>(&editor));
+  ASSERT_TRUE(editor);
+  ::PostMessageW(editor, WM_CHAR, L'!', 0);
+  ASSERT_TRUE(WaitFor([&] { return EditorTexts(firstId) == std::vector<std::wstring>{L"!a"}; }, 5000));
+
+  ::PostMessageW(main, WM_CLOSE, 0, 0);
+  MessageBoxSeen box = WaitForMessageBox(firstId);
+  ASSERT_TRUE(box.hwnd);
+  EXPECT_NE(box.text.find(L"Save changes to"), std::wstring::npos);
+  ASSERT_TRUE(proctest::Run(folder / L"Tarnwick.exe", L"b.txt").finished);
+  ::Sleep(1500);  // three ticks of the editor's timer with the question open
+  EXPECT_EQ(EditorTexts(firstId).size(), 1u) << "b.txt was not opened under the question";
+  Answer(box, IDYES);
+
+  ASSERT_EQ(::WaitForSingleObject(first.get(), 20000), WAIT_OBJECT_0);
+  EXPECT_EQ(uitest::ReadBytes(folder / L"a.txt"), "!a");
+  EXPECT_EQ(uitest::ReadBytes(folder / L"param.dat"), "b.txt ") << "the record waits for the next start";
+}

@@ -1,0 +1,146 @@
+// Which document a command acts on and where the keyboard goes when the active
+// document changes: prompts that run their own message loops, the hand-off, the tabs.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/CommandIds.h"
+#include "ui/Harness.h"
+#include "win/Encoding.h"
+
+using namespace uitest;
+using win::Answer;
+
+class ActiveDocumentTest : public MainFormTest {
+ protected:
+  void HandOver(const std::wstring& records) {
+    WriteBytes(context_.paths.handOffPath, ReadBytes(context_.paths.handOffPath) + win::ToAnsi(records));
+  }
+  bool IsOpen(const std::wstring& path) {
+    for (int tab = 0; tab < form().TabCount(); ++tab)
+      if (form().Slot(form().SlotOfTab(tab))->fileName == path) return true;
+    return false;
+  }
+  HWND ActiveEditorWindow() { return form().ActiveEditor().hwnd(); }
+};
+
+TEST_F(ActiveDocumentTest, AHandOffDuringTheSavePromptWaitsAndTheAnswerGoesToTheDocumentAskedAbout) {
+  Start();
+  std::wstring other = MakeFile(L"other.txt", "other");
+  form().OpenDocument(other);
+  SetEditorText(L"other edited");
+  for (Answer answer : {Answer::Yes, Answer::No, Answer::Cancel}) {
+    std::wstring name = L"asked" + std::to_wstring(static_cast<int>(answer)) + L".txt";
+    std::wstring asked = MakeFile(name, "on disk");
+    std::wstring handed = MakeFile(L"handed" + name, "handed");
+    form().OpenDocument(asked);
+    SetEditorText(L"edited");
+
+    ScriptedPrompter::Expected prompt{ScriptedPrompter::Expected::Kind::Message};
+    prompt.text = L"Save changes to \"" + asked + L"\"?";
+    prompt.answer = answer;
+    prompt.during = [&] {
+      HandOver(handed + L" ");
+      form().TimerTimer();
+      Pump(700);  // the real timer ticks too
+    };
+    prompter_.Expect(prompt);
+    form().RunCommand(app::FileMenuClose);
+
+    EXPECT_EQ(ReadBytes(asked), answer == Answer::Yes ? "edited" : "on disk");
+    EXPECT_EQ(IsOpen(asked), answer == Answer::Cancel);
+    EXPECT_FALSE(IsOpen(handed)) << "nothing was picked up while the question was open";
+    ASSERT_TRUE(IsOpen(other));
+    EXPECT_TRUE(form().Slot(form().SlotOfTab(0))->editor.Modified()) << "the other document is untouched";
+    EXPECT_TRUE(PumpUntil([&] { return IsOpen(handed); }, 3000)) << "the record is opened afterwards";
+    if (answer == Answer::Cancel) {
+      prompter_.ExpectMessage(L"", Answer::No);
+      form().ActivateTab(form().TabCount() - 2);
+      form().RunCommand(app::FileMenuClose);
+    }
+  }
+}
+
+TEST_F(ActiveDocumentTest, TheKeyboardFollowsTheDocumentShownOnEveryPath) {
+  std::wstring a = MakeFile(L"a.txt", "a"), b = MakeFile(L"b.txt", "b"), c = MakeFile(L"c.txt", "c");
+  Start();
+  ::SetForegroundWindow(form().hwnd());
+  Pump(20);
+  form().OpenDocument(a);
+  EXPECT_EQ(::GetFocus(), ActiveEditorWindow()) << "open";
+
+  HandOver(b + L" ");
+  form().TimerTimer();
+  ASSERT_EQ(form().Active().fileName, b);
+  EXPECT_EQ(::GetFocus(), ActiveEditorWindow()) << "hand-off";
+
+  form().NewDocument(0, L"txt");
+  EXPECT_EQ(::GetFocus(), ActiveEditorWindow()) << "new";
+
+  RECT tab;
+  TabCtrl_GetItemRect(form().PageControl(), 0, &tab);
+  ::SendMessageW(form().PageControl(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(tab.left + 4, tab.top + 4));
+  ::SendMessageW(form().PageControl(), WM_LBUTTONUP, 0, MAKELPARAM(tab.left + 4, tab.top + 4));
+  ASSERT_EQ(form().Active().fileName, a);
+  EXPECT_EQ(::GetFocus(), ActiveEditorWindow()) << "tab click";
+
+  ::SendMessageW(ActiveEditorWindow(), WM_SYSKEYDOWN, VK_RIGHT, 0x20000000);
+  ASSERT_EQ(form().Active().fileName, b);
+  EXPECT_EQ(::GetFocus(), ActiveEditorWindow()) << "Alt+Right";
+
+  form().RunCommand(app::FileMenuClose);
+  EXPECT_EQ(::GetFocus(), ActiveEditorWindow()) << "close";
+
+  ::ShowWindow(form().hwnd(), SW_MINIMIZE);
+  Pump(50);
+  ::ShowWindow(form().hwnd(), SW_RESTORE);
+  ::SetForegroundWindow(form().hwnd());
+  Pump(50);
+  EXPECT_EQ(::GetFocus(), ActiveEditorWindow()) << "restore";
+
+  form().OpenDocument(c);
+  ::SendMessageW(ActiveEditorWindow(), WM_CHAR, L'x', 0);
+  EXPECT_EQ(form().ActiveEditor().Text(), L"xc") << "typing lands in the document shown";
+}
+
+namespace {
+// Reads the tab menu's states while it is open, then closes it.
+HMENU g_tabMenu = nullptr;
+std::vector<UINT> g_states;
+void CALLBACK ReadTabMenu(HWND, UINT, UINT_PTR id, DWORD) {
+  ::KillTimer(nullptr, id);
+  for (unsigned command : {app::TabMenuPrint, app::TabMenuCopy, app::TabMenuMove, app::TabMenuDelete,
+                           app::TabMenuRename, app::TabMenuProperties, app::TabMenuClose})
+    g_states.push_back(::GetMenuState(g_tabMenu, command, MF_BYCOMMAND) & MF_GRAYED);
+  ::EndMenu();
+}
+}  // namespace
+
+TEST_F(ActiveDocumentTest, TabMenuItemsWithoutACommandAreGreyedWhenTheMenuShows) {
+  Start();
+  form().OpenDocument(MakeFile(L"a.txt", "a"));
+  g_tabMenu = form().MenuOf(app::kTabMenu);
+  g_states.clear();
+  ::SetTimer(nullptr, 0, 100, &ReadTabMenu);
+  RECT tab;
+  TabCtrl_GetItemRect(form().PageControl(), 0, &tab);
+  ::SendMessageW(form().PageControl(), WM_RBUTTONUP, 0, MAKELPARAM(tab.left + 4, tab.top + 4));
+  ASSERT_EQ(g_states.size(), 7u) << "the tab menu did not show";
+  for (size_t i = 0; i < 6; ++i) EXPECT_TRUE(g_states[i]) << "item " << i << " runs nothing yet";
+  EXPECT_FALSE(g_states[6]) << "Close works";
+}
+
+TEST_F(ActiveDocumentTest, ADocumentSavedUnderAnotherSpellingIsFoundByItsFileSystemName) {
+  std::wstring path = MakeFile(L"Mixed.txt", "old");
+  Start();
+  SetEditorText(L"new");
+  std::wstring typed = path;
+  for (wchar_t& ch : typed) ch = static_cast<wchar_t>(towupper(ch));
+  prompter_.ExpectSave(typed);
+  form().RunCommand(app::FileMenuSaveAs);
+  EXPECT_EQ(form().Active().fileName, path) << "the name as the file system spells it";
+
+  form().NewDocument(0, L"txt");
+  prompter_.ExpectMessage(path + L" is already open.\n\nOpen another copy from disk?", Answer::No);
+  form().OpenDocument(path);
+  EXPECT_EQ(form().TabCount(), 2);
+}
