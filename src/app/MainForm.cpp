@@ -323,12 +323,14 @@ void TMainForm::FormClose() {
 
 void TMainForm::FormDestroy() {
   ::KillTimer(hwnd(), kMainTimer);
+  ::KillTimer(hwnd(), kOpenTimer);
   tempFiles_.clear();
 }
 
 void TMainForm::OnTimer(UINT_PTR id) {
   if (id == kMainTimer) TimerTimer();
   if (id == kTrayTimer) TrayIconTimerTimer();
+  if (id == kOpenTimer) OpenTimerTimer();
 }
 
 

@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include <array>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -17,6 +18,7 @@
 #include "app/Command.h"
 #include "app/HandOffFile_win.h"
 #include "win/Handles.h"
+#include "win/PaintSuspender.h"
 #include "win/Window.h"
 #include "workspace/DocumentSlot_win.h"
 #include "workspace/SlotRules.h"
@@ -27,6 +29,7 @@ class TMainForm : public win::Window {
  public:
   static constexpr UINT_PTR kMainTimer = 1;
   static constexpr UINT_PTR kTrayTimer = 2;
+  static constexpr UINT_PTR kOpenTimer = 3;
   static constexpr UINT kTrayMessage = 2025;
   explicit TMainForm(AppContext& context);
   ~TMainForm() override;
@@ -60,6 +63,9 @@ class TMainForm : public win::Window {
   workspace::RichEditor& ActiveEditor() { return Active().editor; }
   bool Busy() const { return busy_; }
   bool FirstTickPending() const { return firstTick_; }
+  // Documents handed over, named on the command line or left open by the last run
+  // that are still waiting to be opened.
+  bool OpeningPending() const { return !pendingOpens_.empty(); }
   void SetBusy(bool busy) { busy_ = busy; }
 
   // Runs a command as its menu item would: the menu's refresh first, then the
@@ -93,6 +99,8 @@ class TMainForm : public win::Window {
   void SetTabCaption(int slot, const std::wstring& displayName);
   void ReportLimit();
   void FocusActiveEditor();
+  // Moves the keyboard to the active editor when it was somewhere in this window.
+  void FocusIfInWindow();
   // Replaces the active editor by a fresh control filled by `fill` (see ReplaceEditor).
   void ReplaceActiveEditor(const std::function<void(workspace::RichEditor&)>& fill);
 
@@ -107,6 +115,7 @@ class TMainForm : public win::Window {
 
   // --- start-up, tray and close
   void TimerTimer();
+  void OpenTimerTimer();
   void TrayIconTimerTimer();
   void TrayIconMessage(LPARAM mouseMessage);
   bool TrayIconPresent();
@@ -129,7 +138,6 @@ class TMainForm : public win::Window {
   // True while a command, the close query or a prompt runs: its message loop must not
   // let the hand-off open or switch documents underneath it.
   bool InModalWork() const { return modalDepth_ > 0; }
-  void ReOpenLastDocuments();
   // Fills the drop-down of the New (tag 0) or Open (other tags) tool button.
   void PrepareNewMenu(int buttonTag) { BuildNewMenu(buttonTag == 0); }
   HMENU NewMenuHandle() const { return newMenu_.get(); }
@@ -215,6 +223,18 @@ class TMainForm : public win::Window {
   void OnTimer(UINT_PTR id);
   void FirstTickSetUp();
   void PickUpHandOff();
+  // What waits to be opened, in order. Many documents at once are opened a slice of
+  // time at a time from a timer, so the window paints and answers in between.
+  struct PendingOpen {
+    enum class Kind { ResetLimit, HandOff, File, ReOpen, ActivateFirst, Print } kind;
+    std::wstring name;
+  };
+  void QueueOpens(std::vector<PendingOpen> items);
+  void RunPendingOpens(unsigned budgetMs);
+  void RunPendingOpen(const PendingOpen& item);
+  void HandBackPendingOpens();
+  // The documents of the last run, to be opened in the order they were recorded.
+  void QueueReOpenLast(std::vector<PendingOpen>& opens);
   void PrintFromRequest();
   void CreateTrayIcon();
   bool AddTrayIcon();
@@ -328,6 +348,11 @@ class TMainForm : public win::Window {
   class GuardedPrompter;
   int modalDepth_ = 0;
   std::optional<HandOffInbox> handOff_;
+  std::deque<PendingOpen> pendingOpens_;
+  bool refreshDeferred_ = false;  // while a slice of waiting documents opens
+  bool refreshPending_ = false;
+  std::optional<win::PaintSuspender> batchPaint_;  // the tabs, while documents open
+  DWORD batchShownAt_ = 0;
   std::unique_ptr<win::Prompter> guardedPrompter_;
 
   AppContext& context_;
@@ -342,6 +367,7 @@ class TMainForm : public win::Window {
   bool newMenuShowsTypes_ = true;
   std::array<std::unique_ptr<workspace::DocumentSlot>, workspace::kSlotCount> slots_;
   std::vector<std::wstring> tempFiles_;
+  std::vector<int> tabSlots_;  // slot numbers in tab order
   bool busy_ = false;
   bool firstTick_ = true;
   bool printDialogOpen_ = false;

@@ -12,6 +12,10 @@ namespace keys = config::keys;
 
 namespace {
 bool IsExistingFile(const std::wstring& name) { return workspace::FileExists(name); }
+// How long one go at the waiting documents may keep the window from answering.
+constexpr unsigned kFirstOpenSliceMs = 300;
+constexpr unsigned kOpenSliceMs = 100;
+constexpr DWORD kBatchPaintMs = 1000;
 }  // namespace
 
 void TMainForm::TimerTimer() {
@@ -28,18 +32,101 @@ void TMainForm::PickUpHandOff() {
   std::optional<std::string> bytes = handOff_->Take();
   if (!bytes) return;
   HandOffRequest request = TokenizeHandOff(HandOffText(win::FromAnsi(*bytes), bytes->size()), &IsExistingFile);
-  for (const std::wstring& handed : request.names) {
-    std::wstring name = workspace::ShellPathName(handed);
-    int openTab = FindOpenTab(name);
-    if (openTab >= 0) {
-      ActivateTab(openTab);
-    } else {
-      LimitReported = false;
-      OpenDocument(name);
-      ::UpdateWindow(hwnd());
+  std::vector<PendingOpen> items;
+  for (const std::wstring& name : request.names) items.push_back({PendingOpen::Kind::HandOff, name});
+  if (request.print) items.push_back({PendingOpen::Kind::Print, L""});
+  QueueOpens(std::move(items));
+}
+
+void TMainForm::QueueOpens(std::vector<PendingOpen> items) {
+  if (items.empty()) return;
+  for (PendingOpen& item : items) pendingOpens_.push_back(std::move(item));
+  // A few documents open at once; the rest follow from the timer.
+  RunPendingOpens(kFirstOpenSliceMs);
+}
+
+void TMainForm::RunPendingOpens(unsigned budgetMs) {
+  DWORD start = ::GetTickCount();
+  // The tab strip is laid out and painted anew for every tab added, which with many
+  // wrapped rows costs more than opening the documents: while they open it is shown
+  // about once a second, and whole at the end.
+  if (!batchPaint_) batchPaint_.emplace(pageControl_);
+  refreshDeferred_ = true;
+  while (!pendingOpens_.empty()) {
+    PendingOpen item = std::move(pendingOpens_.front());
+    pendingOpens_.pop_front();
+    try {
+      RunPendingOpen(item);
+    } catch (const std::exception& error) {
+      win::ReportException(error);
     }
+    if (::GetTickCount() - start >= budgetMs) break;
   }
-  if (request.print) PrintFromRequest();
+  refreshDeferred_ = false;
+  if (refreshPending_) {
+    refreshPending_ = false;
+    PageControlChange();
+  }
+  if (pendingOpens_.empty() || ::GetTickCount() - batchShownAt_ >= kBatchPaintMs) {
+    batchPaint_.reset();
+    batchShownAt_ = ::GetTickCount();
+  }
+  if (pendingOpens_.empty())
+    ::KillTimer(hwnd(), kOpenTimer);
+  else
+    ::SetTimer(hwnd(), kOpenTimer, USER_TIMER_MINIMUM, nullptr);
+}
+
+void TMainForm::RunPendingOpen(const PendingOpen& item) {
+  using Kind = PendingOpen::Kind;
+  switch (item.kind) {
+    case Kind::ResetLimit:
+      LimitReported = false;
+      break;
+    case Kind::HandOff: {
+      std::wstring name = workspace::ShellPathName(item.name);
+      if (int tab = FindOpenTab(name); tab >= 0) {
+        ActivateTab(tab);
+      } else {
+        LimitReported = false;  // every handed-over name meets the limit on its own
+        OpenDocument(name);
+      }
+      break;
+    }
+    case Kind::File:
+      OpenDocument(item.name);
+      break;
+    case Kind::ReOpen:
+      if (!LimitReported && workspace::FileExists(item.name)) OpenDocument(item.name);
+      break;
+    case Kind::ActivateFirst:
+      if (TabCount() > 0) ActivateTab(0);
+      break;
+    case Kind::Print:
+      PrintFromRequest();
+      break;
+  }
+}
+
+void TMainForm::OpenTimerTimer() {
+  if (InModalWork()) return;
+  ModalScope scope(*this);
+  RunPendingOpens(kOpenSliceMs);
+}
+
+void TMainForm::HandBackPendingOpens() {
+  // The window closes before it got to these: they go back to param.dat for the next
+  // start rather than being lost.
+  std::string records;
+  for (const PendingOpen& item : pendingOpens_) {
+    if (item.kind == PendingOpen::Kind::Print) records += "/p ";
+    if (item.kind == PendingOpen::Kind::HandOff || item.kind == PendingOpen::Kind::File ||
+        item.kind == PendingOpen::Kind::ReOpen)
+      records += win::ToAnsiPath(item.name) + " ";
+  }
+  pendingOpens_.clear();
+  ::KillTimer(hwnd(), kOpenTimer);
+  if (!records.empty()) AppendHandOff(context_.paths.handOffPath, records);
 }
 
 void TMainForm::PrintFromRequest() {
@@ -56,9 +143,9 @@ void TMainForm::FirstTickSetUp() {
   if (profile().Read(keys::ShowRuler)) ViewMenuRulerClick(Sender{ViewMenuRuler});
   sideBarState_ = profile().Read(keys::SideBarState);
 
-  LimitReported = false;
   HandOffRequest commandLine = TokenizeCommandLine(context_.arguments, &IsExistingFile);
-  for (const std::wstring& name : commandLine.names) OpenDocument(name);
+  std::vector<PendingOpen> opens{{PendingOpen::Kind::ResetLimit, L""}};
+  for (const std::wstring& name : commandLine.names) opens.push_back({PendingOpen::Kind::File, name});
 
   RefreshToolStates();
   MemoSelectionChange();
@@ -73,10 +160,11 @@ void TMainForm::FirstTickSetUp() {
   if (profile().Read(keys::AlwaysOnTop)) ViewMenuAlwaysOnTopClick(Sender{ViewMenuAlwaysOnTop});
   if (profile().Read(keys::StatusBarHints)) HelpMenuStatusBarHintsClick(Sender{HelpMenuStatusBarHints});
   if (profile().Read(keys::ReOpenLast))
-    ReOpenLastDocuments();
+    QueueReOpenLast(opens);
   else if (commandLine.print)
-    PrintFromRequest();
+    opens.push_back({PendingOpen::Kind::Print, L""});
   LayoutFrame();
+  QueueOpens(std::move(opens));
 }
 
 }  // namespace app

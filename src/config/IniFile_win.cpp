@@ -27,4 +27,19 @@ void IniFile::EraseSection(std::wstring_view section) {
   ::WritePrivateProfileStringW(sectionText.c_str(), nullptr, nullptr, path_.c_str());
 }
 
+void IniFile::WriteSection(std::wstring_view section,
+                           const std::vector<std::pair<std::wstring, std::wstring>>& entries) {
+  // "key=value" strings one after another, each ending in a zero, and one more zero.
+  std::wstring block;
+  for (const auto& [key, value] : entries) {
+    block += key;
+    block += L'=';
+    block += value;
+    block += L'\0';
+  }
+  block += L'\0';
+  std::wstring sectionText(section);
+  ::WritePrivateProfileSectionW(sectionText.c_str(), block.c_str(), path_.c_str());
+}
+
 }  // namespace config

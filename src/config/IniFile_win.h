@@ -16,6 +16,8 @@ class IniFile : public Profile {
                         size_t bufferLength) const override;
   void WriteText(std::wstring_view section, std::wstring_view key, std::wstring_view value) override;
   void EraseSection(std::wstring_view section) override;
+  void WriteSection(std::wstring_view section,
+                    const std::vector<std::pair<std::wstring, std::wstring>>& entries) override;
 
  private:
   std::wstring path_;

@@ -21,4 +21,10 @@ Color Profile::Read(const ColorKey& k) const {
   return kClBlack;
 }
 
+void Profile::WriteSection(std::wstring_view section,
+                           const std::vector<std::pair<std::wstring, std::wstring>>& entries) {
+  EraseSection(section);
+  for (const auto& [key, value] : entries) WriteText(section, key, value);
+}
+
 }  // namespace config

@@ -3,6 +3,8 @@
 // nothing is cached, so several instances of the program share one file.
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "config/Colors.h"
 
@@ -40,6 +42,10 @@ class Profile {
                                 size_t bufferLength) const = 0;
   virtual void WriteText(std::wstring_view section, std::wstring_view key, std::wstring_view value) = 0;
   virtual void EraseSection(std::wstring_view section) = 0;
+  // Replaces a section's keys by these, in this order. One rewrite of the file where
+  // the platform offers it, instead of one per key.
+  virtual void WriteSection(std::wstring_view section,
+                            const std::vector<std::pair<std::wstring, std::wstring>>& entries);
 
   // Absent or empty: the fallback. Present: leading decimal digits with an optional
   // sign, 0 when the value does not begin with a digit.

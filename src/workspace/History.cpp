@@ -19,11 +19,15 @@ std::vector<std::wstring> ReadFileHistory(const config::Profile& profile) {
 }
 
 bool RecordFile(config::Profile& profile, const std::wstring& path) {
-  for (const std::wstring& entry : ReadFileHistory(profile))
+  std::vector<std::wstring> files = ReadFileHistory(profile);
+  for (const std::wstring& entry : files)
     if (win::EqualsNoCase(entry, path)) return false;
-  for (int n = kHistoryFiles - 2; n >= 0; --n)
-    profile.WriteText(keys::kHistory, FileKey(n + 1), profile.ReadText(keys::kHistory, FileKey(n), L"", 260));
-  profile.WriteText(keys::kHistory, FileKey(0), path);
+  // The whole list in one write: a key at a time rewrote the file fifteen times.
+  files.insert(files.begin(), path);
+  files.resize(kHistoryFiles);
+  std::vector<std::pair<std::wstring, std::wstring>> entries;
+  for (int n = 0; n < kHistoryFiles; ++n) entries.emplace_back(FileKey(n), files[static_cast<size_t>(n)]);
+  profile.WriteSection(keys::kHistory, entries);
   return true;
 }
 
@@ -36,14 +40,17 @@ std::vector<FolderEntry> ReadFolderHistory(const config::Profile& profile) {
 }
 
 bool RecordFolder(config::Profile& profile, const std::wstring& folder, int filterIndex) {
-  for (const FolderEntry& entry : ReadFolderHistory(profile))
+  std::vector<FolderEntry> folders = ReadFolderHistory(profile);
+  for (const FolderEntry& entry : folders)
     if (entry.folder == folder) return false;
-  for (int n = kHistoryFolders - 2; n >= 0; --n) {
-    profile.WriteText(keys::kDirHistory, DirKey(n + 1), profile.ReadText(keys::kDirHistory, DirKey(n), L"", 260));
-    profile.WriteInt(keys::kDirHistory, TypeKey(n + 1), profile.ReadInt(keys::kDirHistory, TypeKey(n), 0));
+  folders.insert(folders.begin(), {folder, filterIndex});
+  folders.resize(kHistoryFolders);
+  std::vector<std::pair<std::wstring, std::wstring>> entries;
+  for (int n = 0; n < kHistoryFolders; ++n) {
+    entries.emplace_back(DirKey(n), folders[static_cast<size_t>(n)].folder);
+    entries.emplace_back(TypeKey(n), win::ToText(folders[static_cast<size_t>(n)].filterIndex));
   }
-  profile.WriteText(keys::kDirHistory, DirKey(0), folder);
-  profile.WriteInt(keys::kDirHistory, TypeKey(0), filterIndex);
+  profile.WriteSection(keys::kDirHistory, entries);
   return true;
 }
 

@@ -67,19 +67,19 @@ void TMainForm::FileMenuCloseAllClick(const Sender&) {
 bool TMainForm::FormCloseQuery() {
   if (busy_) return false;
   ModalScope scope(*this);
-  return CloseEveryDocument(profile().Read(keys::ReOpenLast));
+  if (!CloseEveryDocument(profile().Read(keys::ReOpenLast))) return false;
+  HandBackPendingOpens();
+  return true;
 }
 
-void TMainForm::ReOpenLastDocuments() {
+void TMainForm::QueueReOpenLast(std::vector<PendingOpen>& opens) {
   int count = profile().Read(keys::ReOpenCount);
-  LimitReported = false;
+  opens.push_back({PendingOpen::Kind::ResetLimit, L""});
   for (int i = 0; i < count && i < 10000; ++i) {
     std::wstring name = profile().ReadText(keys::kReOpenLast, L"File" + win::ToText(count - 1 - i), L"", 260);
-    if (!name.empty() && workspace::FileExists(name)) OpenDocument(name);
-    ::UpdateWindow(hwnd());
-    if (LimitReported) break;
+    if (!name.empty()) opens.push_back({PendingOpen::Kind::ReOpen, name});
   }
-  if (TabCount() > 0) ActivateTab(0);
+  opens.push_back({PendingOpen::Kind::ActivateFirst, L""});
 }
 
 void TMainForm::FileMenuReloadClick(const Sender&) {

@@ -79,9 +79,11 @@ void TMainForm::OpenDocument(std::wstring name) {
   slot.changeAttached = false;
   bool rich = workspace::IsRichTextFile(name);
   if (rich) slot.background = ColorOf(profile().Read(keys::RTFBGColor));
-  // A fresh control takes the file: the format can only be switched while the control
-  // is empty, and loading into an empty control is the fast path.
-  ReplaceActiveEditor([&](RichEditor& editor) {
+  // The file goes into a control that never held text: the format can only be switched
+  // while the control is empty, and loading into an empty control is the fast path. A
+  // slot made just now has one; a reused tab gets a fresh one (it may have an undo
+  // history).
+  auto load = [&](RichEditor& editor) {
     editor.SetPlainText(!rich);
     if (rich) {
       editor.SetBackground(slot.background);
@@ -91,7 +93,20 @@ void TMainForm::OpenDocument(std::wstring name) {
       editor.SetWordWrap(true);
     }
     workspace::LoadDocument(editor, name);
-  });
+  };
+  try {
+    if (reused) ReplaceActiveEditor(load);
+    else load(slot.editor);
+  } catch (...) {
+    // A reused tab keeps its old control; a slot made for this file goes again.
+    slot.changeAttached = true;
+    if (!reused) {
+      int index = TabIndexOfSlot(slot.number);
+      DestroySlot(slot.number);
+      SelectAfterClose(index);
+    }
+    throw;
+  }
   slot.changeAttached = true;
   slot.editor.SetModified(false);
   slot.editor.SetReadOnly(false);

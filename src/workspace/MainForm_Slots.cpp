@@ -32,19 +32,18 @@ workspace::EditorHooks TMainForm::Hooks() {
   return hooks;
 }
 
-int TMainForm::TabCount() const { return pageControl_ ? TabCtrl_GetItemCount(pageControl_) : 0; }
+// The slots in tab order, kept beside the tab control (whose items carry the same
+// numbers): asking the control costs a message per tab, and with many documents the
+// lookups added up to whole seconds.
+int TMainForm::TabCount() const { return static_cast<int>(tabSlots_.size()); }
 
 int TMainForm::SlotOfTab(int tabIndex) const {
-  TCITEMW item{};
-  item.mask = TCIF_PARAM;
-  if (!TabCtrl_GetItem(pageControl_, tabIndex, &item)) return -1;
-  return static_cast<int>(item.lParam);
+  return tabIndex >= 0 && tabIndex < TabCount() ? tabSlots_[static_cast<size_t>(tabIndex)] : -1;
 }
 
 int TMainForm::TabIndexOfSlot(int slot) const {
-  for (int i = 0, count = TabCount(); i < count; ++i)
-    if (SlotOfTab(i) == slot) return i;
-  return -1;
+  auto found = std::find(tabSlots_.begin(), tabSlots_.end(), slot);
+  return found == tabSlots_.end() ? -1 : static_cast<int>(found - tabSlots_.begin());
 }
 
 std::wstring TMainForm::TabCaption(int tabIndex) const {
@@ -104,8 +103,9 @@ bool TMainForm::NewDocument(int format, const std::wstring& extension) {
     item.mask = TCIF_TEXT | TCIF_PARAM | TCIF_IMAGE;
     item.pszText = caption.data();
     item.lParam = number;
-    item.iImage = -1;
+    item.iImage = TabImages ? 0 : -1;
     int index = TabCtrl_InsertItem(pageControl_, TabCount(), &item);
+    if (index >= 0) tabSlots_.insert(tabSlots_.begin() + index, number);
     slot->fileName = name;
 
     slot->panel = win::CreateContainer(slot->page, pageColor);
@@ -139,17 +139,11 @@ bool TMainForm::NewDocument(int format, const std::wstring& extension) {
 
     TabCtrl_SetCurSel(pageControl_, index);
     PageControlChange();
-    if (TabImages) {
-      TCITEMW image{};
-      image.mask = TCIF_IMAGE;
-      image.iImage = 0;
-      TabCtrl_SetItem(pageControl_, index, &image);
-    }
   }
   DocumentSlot& slot = *slots_[static_cast<size_t>(number)];
   slot.changeAttached = true;
   slot.editor.SetModified(false);
-  RefreshToolStates();
+  if (!refreshDeferred_) RefreshToolStates();
   return true;
 }
 
@@ -176,11 +170,21 @@ void TMainForm::PageControlChange() {
   if (slot < 0 || !slots_[static_cast<size_t>(slot)]) return;
   ActiveSlot = slot;
   ShowActivePage();
+  if (refreshDeferred_) {
+    // Many documents are opening: the bars show the last of them once it is in.
+    refreshPending_ = true;
+    FocusIfInWindow();
+    return;
+  }
   SetInsertModePanel();
   SetStatusText(2, ActiveEditor().IsPlainText() ? L"Plain Text" : L"Rich Text");
   SetStatusText(3, Active().fileName);
   MemoSelectionChange();
   RefreshToolStates();
+  FocusIfInWindow();
+}
+
+void TMainForm::FocusIfInWindow() {
   // Typing goes to the document shown: the editor of the page just hidden (or one
   // destroyed while it loaded) must not keep the keyboard. Focus elsewhere, in the
   // Replace dialog, a prompt or another program, stays where it is.
@@ -244,9 +248,12 @@ void TMainForm::UpdateTabImage(int number) {
   if (!TabImages || !slot) return;
   int index = TabIndexOfSlot(number);
   if (index < 0) return;
+  int image = workspace::TabImageIndex(slot->editor.Modified(), slot->editor.ReadOnly());
+  // Setting an item lays out every tab again: leave one that is right alone.
+  if (TabImage(index) == image) return;
   TCITEMW item{};
   item.mask = TCIF_IMAGE;
-  item.iImage = workspace::TabImageIndex(slot->editor.Modified(), slot->editor.ReadOnly());
+  item.iImage = image;
   TabCtrl_SetItem(pageControl_, index, &item);
 }
 
@@ -254,10 +261,8 @@ int TMainForm::FindOpenTab(const std::wstring& name) const {
   // Names are canonical (each part as the file system spells it), so an exact
   // comparison finds a file however it was typed.
   for (int tab = 0, count = TabCount(); tab < count; ++tab) {
-    int number = SlotOfTab(tab);
-    if (number >= 0 && number < workspace::kSlotCount && slots_[static_cast<size_t>(number)] &&
-        slots_[static_cast<size_t>(number)]->fileName == name)
-      return tab;
+    const auto& slot = slots_[static_cast<size_t>(tabSlots_[static_cast<size_t>(tab)])];
+    if (slot && slot->fileName == name) return tab;
   }
   return -1;
 }
@@ -272,7 +277,10 @@ void TMainForm::DestroySlot(int number) {
     ::DestroyWindow(owned->editor.hwnd());
     ::DestroyWindow(owned->panel);
     ::DestroyWindow(owned->page);
-    if (index >= 0) TabCtrl_DeleteItem(pageControl_, index);
+    if (index >= 0) {
+      TabCtrl_DeleteItem(pageControl_, index);
+      tabSlots_.erase(tabSlots_.begin() + index);
+    }
     owned.reset();
   }
   DeleteTempFile(number);

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "app/CommandIds.h"
 #include "ui/Harness.h"
 #include "win/Encoding.h"
@@ -143,4 +145,27 @@ TEST_F(ActiveDocumentTest, ADocumentSavedUnderAnotherSpellingIsFoundByItsFileSys
   prompter_.ExpectMessage(path + L" is already open.\n\nOpen another copy from disk?", Answer::No);
   form().OpenDocument(path);
   EXPECT_EQ(form().TabCount(), 2);
+}
+
+TEST_F(ActiveDocumentTest, NamesStillWaitingWhenTheWindowClosesGoBackToParamDat) {
+  Start();
+  std::vector<std::wstring> names;
+  std::wstring records;
+  for (int i = 0; i < 80; ++i) {
+    names.push_back(MakeFile(L"many" + std::to_wstring(i) + L".txt", "x"));
+    records += names.back() + L" ";
+  }
+  HandOver(records);
+  form().TimerTimer();
+  bool waiting = form().OpeningPending();
+  std::vector<std::wstring> open;
+  for (int tab = 0; tab < form().TabCount(); ++tab) open.push_back(form().Slot(form().SlotOfTab(tab))->fileName);
+  Exit();
+  std::string handedBack = ReadBytes(context_.paths.handOffPath);
+  EXPECT_EQ(waiting, !handedBack.empty());
+  for (const std::wstring& name : names) {
+    bool wasOpen = std::find(open.begin(), open.end(), name) != open.end();
+    bool back = handedBack.find(win::ToAnsi(name) + " ") != std::string::npos;
+    EXPECT_NE(wasOpen, back) << win::ToUtf8(name) << ": opened once or handed back, never lost";
+  }
 }

@@ -195,7 +195,7 @@ void MainFormTest::Start() {
   ASSERT_TRUE(form_->Create());
   win::MessageLoop::SetAccelerators(form_->hwnd(), form_->Accelerators());
   form_->Show(SW_SHOW);
-  ASSERT_TRUE(PumpUntil([this] { return !form_->FirstTickPending(); }));
+  ASSERT_TRUE(PumpUntil([this] { return !form_->FirstTickPending() && !form_->OpeningPending(); }));
 }
 
 void MainFormTest::Exit() {

@@ -13,6 +13,7 @@ TEST(History, SixteenFilesKeepTheLastFifteenNewestFirst) {
   EXPECT_EQ(files.front(), L"C:\\f16.txt");
   EXPECT_EQ(files.back(), L"C:\\f2.txt");
   for (const std::wstring& file : files) EXPECT_NE(file, L"C:\\f1.txt");
+  EXPECT_EQ(profile.sectionWrites, 16) << "the file is rewritten once per recorded name, not once per key";
 }
 
 TEST(History, AFileAlreadyListedKeepsItsPlaceWhateverItsCase) {

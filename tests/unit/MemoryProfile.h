@@ -36,7 +36,14 @@ class MemoryProfile : public config::Profile {
   }
   bool HasSection(std::wstring_view section) const { return sections_.count(Fold(section)) != 0; }
 
+  void WriteSection(std::wstring_view section,
+                    const std::vector<std::pair<std::wstring, std::wstring>>& entries) override {
+    ++sectionWrites;
+    config::Profile::WriteSection(section, entries);
+  }
+
   int writes = 0;
+  int sectionWrites = 0;
 
  private:
   static std::wstring Fold(std::wstring_view text) {
