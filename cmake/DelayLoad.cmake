@@ -8,8 +8,10 @@
 # decorated symbols the compiler asks for and imports the plain names (--kill-at);
 # x86_64 has no decorations, so they are stripped from its copy of the list.
 #
-# A function missing from a list fails to link, except a shell32 one: GCC's default
-# libraries include shell32, which would quietly import it the ordinary way.
+# A function missing from a list fails to link, except one of shell32 or comdlg32: GCC
+# adds both to every Windows program's libraries and would quietly import it the
+# ordinary way, so the library would load at start-up again (tests/proc/StartupTest.cpp
+# notices).
 #
 # binutils' x86_64 thunk saves the integer argument registers but not xmm0-xmm3: only
 # functions without floating-point arguments may be listed.
