@@ -1,7 +1,6 @@
 #include "app/MainForm.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include <algorithm>
 
@@ -212,11 +211,12 @@ void TMainForm::CreatePageControl() {
     style |= TCS_BUTTONS;
   else if (tabStyle == 0 && profile().Read(keys::FileTabBelow))
     style |= TCS_BOTTOM;
-  pageControl_ = ::CreateWindowExW(0, WC_TABCONTROLW, L"", style, 0, 0, 0, 0, hwnd(), nullptr,
+  // Files dropped on the tabs are opened. WS_EX_ACCEPTFILES is all DragAcceptFiles
+  // sets; setting it here keeps the shell library from loading before the window shows.
+  pageControl_ = ::CreateWindowExW(WS_EX_ACCEPTFILES, WC_TABCONTROLW, L"", style, 0, 0, 0, 0, hwnd(), nullptr,
                                    ::GetModuleHandleW(nullptr), nullptr);
   ::SendMessageW(pageControl_, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
   ::SetWindowSubclass(pageControl_, &TMainForm::PageControlWindowProc, 1, reinterpret_cast<DWORD_PTR>(this));
-  ::DragAcceptFiles(pageControl_, TRUE);
 }
 
 namespace {

@@ -232,6 +232,8 @@ TEST_F(DocumentsTest, TheLimitIsReportedOncePerBatch) {
 
 TEST_F(DocumentsTest, DroppedFilesOpenAndFoldersAreRefusedOneByOne) {
   Start();
+  EXPECT_TRUE(::GetWindowLongW(form().PageControl(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES)
+      << "drops are accepted from the start";
   std::wstring a = MakeFile(L"a.txt", "a");
   std::wstring sub = folder_ / L"dir";
   ::CreateDirectoryW(sub.c_str(), nullptr);
