@@ -221,6 +221,36 @@ std::string EncodeAnsi(std::wstring_view text, LineEnding ending, const CodePage
   return bytes;
 }
 
+// Where a piece ending at `end` must end instead so that no character is cut.
+size_t WholeCharactersEnd(std::wstring_view text, size_t end) {
+  bool splitsPair = IsHighSurrogate(static_cast<char32_t>(text[end - 1])) &&
+                    IsLowSurrogate(static_cast<char32_t>(text[end]));
+  return splitsPair ? end - 1 : end;
+}
+
+size_t WholeCharactersEnd(std::string_view utf8, size_t end) {
+  const unsigned char* p = Bytes(utf8);
+  size_t lead = end;
+  while (lead > 0 && end - lead < 3 && IsContinuation(p[lead])) --lead;
+  // Bytes that are not UTF-8 at all have no characters to keep whole.
+  if (lead < end && !IsContinuation(p[lead]) && lead + Utf8Length(p[lead]) > end) return lead;
+  return end;
+}
+
+template <typename Char>
+size_t PieceEndOf(std::basic_string_view<Char> data, size_t start, size_t limit) {
+  if (start >= data.size()) return start;
+  const size_t end = start + std::min(limit, data.size() - start);
+  if (end == data.size() || end == start) return end;
+  size_t cut = std::max(WholeCharactersEnd(data, end), start);
+  size_t beforeCrs = cut;
+  while (beforeCrs > start && data[beforeCrs - 1] == Char('\r')) --beforeCrs;
+  if (beforeCrs > start) return beforeCrs;
+  // A run of CRs longer than the piece: CR CR splits harmlessly, CR LF does not.
+  if (cut > start && data[cut] == Char('\n')) --cut;
+  return cut > start ? cut : end;
+}
+
 }  // namespace
 
 TextEncoding DetectEncoding(std::string_view bytes) {
@@ -320,5 +350,8 @@ bool FitsCodePage(std::wstring_view text, const CodePage& ansi) {
   ansi.Encode(text.substr(static_cast<size_t>(beyondAscii - text.begin())), &lossy);
   return !lossy;
 }
+
+size_t PieceEnd(std::wstring_view text, size_t start, size_t limit) { return PieceEndOf(text, start, limit); }
+size_t PieceEnd(std::string_view utf8, size_t start, size_t limit) { return PieceEndOf(utf8, start, limit); }
 
 }  // namespace workspace

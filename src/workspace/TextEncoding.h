@@ -62,4 +62,14 @@ std::string EncodeText(std::wstring_view text, TextEncoding encoding, LineEnding
 // that is all ASCII never reaches the converter.
 bool FitsCodePage(std::wstring_view text, const CodePage& ansi);
 
+// Where the piece of at most `limit` units that starts at `start` should end when the
+// data is handed to the control piece by piece. A piece does not end on a CR while
+// more follows (Wine reads a CR LF pair split between pieces as two breaks) unless it
+// is all CRs, and then not right before an LF; it never splits a surrogate pair or a
+// UTF-8 sequence. A limit of at least one unit always gives a piece while data remains;
+// a limit too small for a whole pair or character (below 2 units of UTF-16, 4 bytes of
+// UTF-8) may split it.
+size_t PieceEnd(std::wstring_view text, size_t start, size_t limit);
+size_t PieceEnd(std::string_view utf8, size_t start, size_t limit);
+
 }  // namespace workspace

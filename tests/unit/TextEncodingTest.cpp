@@ -110,6 +110,10 @@ TEST(RoundTrip, AnyBytesOpenedSavedAndOpenedAgainGiveTheSameText) {
     ASSERT_EQ(second.encoding, first.encoding);
     ASSERT_EQ(second.text, first.text);
     ASSERT_FALSE(second.breaks.Mixed()) << "a mixed file saves with its majority kind";
+    for (size_t start = 0, end; start < bytes.size(); start = end) {
+      end = PieceEnd(bytes, start, 4);
+      ASSERT_TRUE(end > start && end <= bytes.size());
+    }
   }
 }
 
@@ -260,4 +264,41 @@ TEST(LineEndings, EveryBreakBecomesOneCrAndCountsByItsKind) {
     EXPECT_EQ(breaks.Majority(), c.majority);
     EXPECT_EQ(breaks.Mixed(), c.mixed);
   }
+}
+
+TEST(Pieces, EndBeforeACrLfPairASurrogatePairOrAUtf8Sequence) {
+  const std::wstring pair = Units({0xD83D, 0xDE00});
+  struct Case {
+    std::wstring text;
+    size_t start, limit, expected;
+    const char* why;
+  } cases[] = {
+      {L"ab\r\ncd", 0, 3, 2, "not between CR and LF"},
+      {L"ab\r\ncd", 0, 4, 4, "after the pair"},
+      {L"a\r\rb", 0, 3, 1, "not on a CR while more follows"},
+      {L"ab\r", 0, 3, 3, "a CR that ends the text"},
+      {L"\r\r\r\n", 0, 2, 2, "a run of CRs longer than the piece"},
+      {L"\r\r\r\n", 0, 3, 2, "and still not before its LF"},
+      {L"\r\n", 0, 1, 1, "a piece of one unit cannot help it"},
+      {L"a" + pair + L"b", 0, 2, 1, "not inside a surrogate pair"},
+      {L"a" + pair + L"b", 0, 3, 3, "after the pair"},
+      {pair + L"\r\n", 0, 3, 2, "a pair, then not before the LF"},
+      {L"\r" + pair, 0, 2, 1, "a CR alone rather than half a pair"},
+      {L"abc", 3, 5, 3, "nothing left"},
+      {L"abc", 1, 0, 1, "no room"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(PieceEnd(c.text, c.start, c.limit), c.expected) << c.why;
+  struct ByteCase {
+    std::string_view bytes;
+    size_t limit, expected;
+    const char* why;
+  } byteCases[] = {
+      {"a\xE2\x82\xAC" "b", 2, 1, "not after the lead byte"},
+      {"a\xE2\x82\xAC" "b", 3, 1, "not inside"},
+      {"a\xE2\x82\xAC" "b", 4, 4, "after the sequence"},
+      {"ab\xF0\x9F\x98\x80", 5, 2, "not inside four bytes"},
+      {"\xC3\xA9\r\n", 3, 2, "not between CR and LF"},
+      {"a\x80\x80\x80\x80" "b", 3, 3, "stray continuation bytes hold no character"},
+  };
+  for (const ByteCase& c : byteCases) EXPECT_EQ(PieceEnd(c.bytes, 0, c.limit), c.expected) << c.why;
 }
