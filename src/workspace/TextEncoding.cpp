@@ -354,4 +354,36 @@ bool FitsCodePage(std::wstring_view text, const CodePage& ansi) {
 size_t PieceEnd(std::wstring_view text, size_t start, size_t limit) { return PieceEndOf(text, start, limit); }
 size_t PieceEnd(std::string_view utf8, size_t start, size_t limit) { return PieceEndOf(utf8, start, limit); }
 
+const wchar_t* EncodingName(TextEncoding encoding) {
+  switch (encoding) {
+    case TextEncoding::Ansi:
+      return L"ANSI";
+    case TextEncoding::Utf8:
+      return L"UTF-8";
+    case TextEncoding::Utf8Bom:
+      return L"UTF-8 BOM";
+    case TextEncoding::Utf16Le:
+      return L"UTF-16 LE";
+    case TextEncoding::Utf16Be:
+      return L"UTF-16 BE";
+  }
+  return L"";
+}
+
+const wchar_t* LineEndingName(LineEnding ending) {
+  switch (ending) {
+    case LineEnding::CrLf:
+      return L"CR LF";
+    case LineEnding::Lf:
+      return L"LF";
+    case LineEnding::Cr:
+      return L"CR";
+  }
+  return L"";
+}
+
+std::wstring StatusText(TextEncoding encoding, LineEnding ending) {
+  return std::wstring(EncodingName(encoding)) + L" | " + LineEndingName(ending);
+}
+
 }  // namespace workspace

@@ -72,4 +72,9 @@ bool FitsCodePage(std::wstring_view text, const CodePage& ansi);
 size_t PieceEnd(std::wstring_view text, size_t start, size_t limit);
 size_t PieceEnd(std::string_view utf8, size_t start, size_t limit);
 
+// Names for the status bar: "UTF-8 BOM", "CR LF", "UTF-8 BOM | CR LF".
+const wchar_t* EncodingName(TextEncoding encoding);
+const wchar_t* LineEndingName(LineEnding ending);
+std::wstring StatusText(TextEncoding encoding, LineEnding ending);
+
 }  // namespace workspace

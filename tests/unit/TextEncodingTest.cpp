@@ -302,3 +302,11 @@ TEST(Pieces, EndBeforeACrLfPairASurrogatePairOrAUtf8Sequence) {
   };
   for (const ByteCase& c : byteCases) EXPECT_EQ(PieceEnd(c.bytes, 0, c.limit), c.expected) << c.why;
 }
+
+TEST(StatusBar, NamesTheEncodingAndTheLineEnding) {
+  EXPECT_EQ(StatusText(TextEncoding::Utf8, LineEnding::Lf), L"UTF-8 | LF");
+  EXPECT_EQ(StatusText(TextEncoding::Ansi, LineEnding::CrLf), L"ANSI | CR LF");
+  EXPECT_EQ(StatusText(TextEncoding::Utf8Bom, LineEnding::CrLf), L"UTF-8 BOM | CR LF");
+  EXPECT_EQ(StatusText(TextEncoding::Utf16Le, LineEnding::CrLf), L"UTF-16 LE | CR LF");
+  EXPECT_EQ(StatusText(TextEncoding::Utf16Be, LineEnding::Cr), L"UTF-16 BE | CR");
+}
