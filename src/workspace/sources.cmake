@@ -2,6 +2,7 @@
 list(APPEND TWK_PURE_SOURCES
   workspace/History.cpp
   workspace/SlotRules.cpp
+  workspace/TextEncoding.cpp
 )
 list(APPEND TWK_WIN_SOURCES
   workspace/DocumentFile_win.cpp
