@@ -1,4 +1,6 @@
 # Sources of this folder: code without windows.h, and the editor's Win32 code.
 list(APPEND TWK_PURE_SOURCES
   favorites/FavoritesStore.cpp
+  favorites/FavoritesTree.cpp
+  favorites/FavoritesTreeEdits.cpp
 )
