@@ -23,13 +23,16 @@ inline constexpr size_t kMaxTitleLength = 30;
 inline constexpr size_t kMaxCaptionLength = 63;
 inline constexpr wchar_t kNewFolderText[] = L"New Folder";
 inline constexpr wchar_t kLevelLimitMessage[] = L"The Favorites Editor can only handle 100 levels of folders.";
+inline constexpr wchar_t kFilesMissingMessage[] =
+    L"One or more Favorites point to Files that no longer exist.\n\nThe images on these Favorites have an 'X' on them.";
+inline constexpr wchar_t kAllVerifiedMessage[] = L"All Files Verified!";
 
 // Pictures of the editor's image list.
 enum class NodeImage { Folder = 0, Favorite = 1, Separator = 2, Placeholder = 3, Missing = 4 };
 
 struct Node {
   std::wstring text;
-  std::wstring path;  // empty for folders, separators and placeholders
+  std::wstring path;  // what a favorite opens; a folder may keep the path it was read with
   NodeId parent = kNoNode;
   std::vector<NodeId> children;
   bool expanded = false;
