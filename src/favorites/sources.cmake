@@ -1,0 +1,7 @@
+# Sources of this folder: code without windows.h, and the editor's Win32 code.
+list(APPEND TWK_PURE_SOURCES
+  favorites/FavoritesMenuModel.cpp
+  favorites/FavoritesStore.cpp
+  favorites/FavoritesTree.cpp
+  favorites/FavoritesTreeEdits.cpp
+)
