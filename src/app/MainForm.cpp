@@ -18,6 +18,7 @@ namespace keys = config::keys;
 namespace {
 constexpr wchar_t kClassName[] = L"TMainForm";
 constexpr int kStatusWidths[] = {75, 58, 62};
+constexpr int kEncodingPanelWidth = 150;
 constexpr int kTopSplitterHeight = 2;
 
 BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
@@ -196,11 +197,19 @@ void TMainForm::CreateStatusBar() {
   statusBar_ = ::CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_NOPARENTALIGN |
                                                                CCS_NORESIZE | CCS_NODIVIDER,
                                  0, 0, 0, 0, hwnd(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
-  int edges[4];
+  SetStatusParts();
+}
+
+void TMainForm::SetStatusParts() {
+  // Caret, mode, format, the file name stretching up to the encoding at the right.
+  RECT client{};
+  ::GetClientRect(hwnd(), &client);
+  int edges[5];
   int right = 0;
   for (int i = 0; i < 3; ++i) edges[i] = (right += kStatusWidths[i]);
-  edges[3] = -1;
-  ::SendMessageW(statusBar_, SB_SETPARTS, 4, reinterpret_cast<LPARAM>(edges));
+  edges[3] = std::max<int>(right, client.right - kEncodingPanelWidth);
+  edges[4] = -1;
+  ::SendMessageW(statusBar_, SB_SETPARTS, 5, reinterpret_cast<LPARAM>(edges));
 }
 
 void TMainForm::CreatePageControl() {
@@ -244,6 +253,7 @@ void TMainForm::LayoutFrame() {
   if (Visible(statusBar_)) {
     RECT r;
     ::SendMessageW(statusBar_, WM_SIZE, 0, 0);
+    SetStatusParts();
     ::GetWindowRect(statusBar_, &r);
     statusHeight = std::max<int>(r.bottom - r.top, 20);
   }

@@ -130,6 +130,11 @@ class TMainForm : public win::Window {
   // Saves a slot's document as File > Save does; false when the user cancelled the
   // Save As dialog or the write failed (the error has been shown then).
   bool SaveDocument(int slot);
+  // Writes a slot's document to `path` in its format, asking first when plain text in
+  // the code page would lose characters; false when the user cancelled or it failed.
+  bool WriteDocument(int slot, const std::wstring& path);
+  // The encoding and line breaks of the active document in the last status panel.
+  void ShowTextFormat();
   bool SaveDocumentAs(int slot, bool chooseFilter = true);
   // The save prompt of the closing commands for one slot; false means stop closing.
   bool ConfirmClose(int slot);
@@ -219,6 +224,7 @@ class TMainForm : public win::Window {
   void CreateBars();
   void CreatePageControl();
   void CreateStatusBar();
+  void SetStatusParts();
   void LayoutFrame();
   void OnTimer(UINT_PTR id);
   void FirstTickSetUp();

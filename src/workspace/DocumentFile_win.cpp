@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 #include "win/Encoding.h"
@@ -115,13 +117,50 @@ std::string ReadFileBytes(const std::wstring& path) {
   return bytes;
 }
 
-void LoadDocument(RichEditor& editor, const std::wstring& path) {
+namespace {
+
+class SystemConversions : public CodePage {
+ public:
+  std::wstring Decode(std::string_view bytes) const override { return win::FromAnsi(bytes); }
+  std::string Encode(std::wstring_view text, bool* lossy) const override {
+    if (lossy) *lossy = false;
+    if (text.empty()) return std::string();
+    int length = static_cast<int>(text.size());
+    // Under a UTF-8 system code page the default-character report is not available;
+    // everything but a lone surrogate fits there anyway.
+    bool utf8 = ::GetACP() == CP_UTF8;
+    DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    int size = ::WideCharToMultiByte(CP_ACP, flags, text.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<size_t>(std::max(size, 0)), '\0');
+    BOOL usedDefault = FALSE;
+    ::WideCharToMultiByte(CP_ACP, flags, text.data(), length, bytes.data(), size, utf8 ? nullptr : "?",
+                          utf8 ? nullptr : &usedDefault);
+    if (lossy) *lossy = utf8 ? !win::IsAnsiSafe(text) : usedDefault != FALSE;
+    return bytes;
+  }
+};
+
+}  // namespace
+
+const CodePage& SystemCodePage() {
+  static const SystemConversions conversions;
+  return conversions;
+}
+
+std::wstring SystemCodePageName() { return L"Windows-" + std::to_wstring(::GetACP()); }
+
+TextFormat LoadDocument(RichEditor& editor, const std::wstring& path) {
   std::string bytes = ReadFileBytes(path);
+  TextFormat format;
   if (editor.IsPlainText()) {
-    std::wstring text = win::FromAnsi(bytes);
-    if (static_cast<long long>(text.size()) >= editor.MaxLength())
-      editor.SetMaxLength(static_cast<long>(text.size()) + 1);
-    editor.StreamInText(text);
+    DecodedFile file = DecodeFile(bytes, SystemCodePage());
+    bytes = std::string();
+    format.encoding = file.encoding;
+    format.ending = file.breaks.Majority();
+    format.mixedEndings = file.breaks.Mixed();
+    if (static_cast<long long>(file.text.size()) >= editor.MaxLength())
+      editor.SetMaxLength(static_cast<long>(file.text.size()) + 1);
+    editor.StreamInText(file.text);
   } else {
     // The limit also bounds rich text while it streams in; the text is never longer
     // than the file.
@@ -129,11 +168,19 @@ void LoadDocument(RichEditor& editor, const std::wstring& path) {
       editor.SetMaxLength(static_cast<long>(std::min<size_t>(bytes.size() + 1, 0x7FFFFFFE)));
     editor.StreamInRtf(bytes);
   }
+  return format;
 }
 
-void SaveDocument(const RichEditor& editor, const std::wstring& path) {
-  std::string bytes = editor.IsPlainText() ? editor.StreamOutAnsiText() : editor.StreamOutRtf();
+void SaveDocument(const RichEditor& editor, const std::wstring& path, const TextFormat& format) {
+  std::string bytes = editor.IsPlainText()
+                          ? EncodeText(editor.StreamOutText(), format.encoding, format.ending, SystemCodePage())
+                          : editor.StreamOutRtf();
   WriteFileSafely(path, bytes);
+}
+
+bool SavesWithoutLoss(const RichEditor& editor, const TextFormat& format) {
+  if (!editor.IsPlainText() || format.encoding != TextEncoding::Ansi) return true;
+  return FitsCodePage(editor.StreamOutText(), SystemCodePage());
 }
 
 void WriteFileSafely(const std::wstring& path, std::string_view bytes) {

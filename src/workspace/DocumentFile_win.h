@@ -4,7 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "workspace/DocumentSlot_win.h"
 #include "workspace/RichEditor_win.h"
+#include "workspace/TextEncoding.h"
 
 namespace workspace {
 
@@ -21,17 +23,28 @@ bool FolderExists(const std::wstring& path);
 bool CanOpenForReading(const std::wstring& path);
 bool HasReadOnlyAttribute(const std::wstring& path);
 
-// Loads the whole file into the (empty) editor in the editor's present format: rich
-// text is interpreted, plain text is taken as text of the system code page. The
-// editor's limit is raised when the file is longer, so nothing is cut. Throws
-// win::Error naming the file when it cannot be read.
-void LoadDocument(RichEditor& editor, const std::wstring& path);
+// The system code page's conversions. Saving writes "?" for a character the code page
+// lacks (never a look-alike) and reports it.
+const CodePage& SystemCodePage();
+// "Windows-1252" and the like, for messages.
+std::wstring SystemCodePageName();
 
-// Writes the editor's content in its format (RTF, or plain text in the system code
-// page with CR LF line breaks). The new content goes to a temporary file in the same
+// Loads the whole file into the (empty) editor in the editor's present format: rich
+// text is interpreted; plain text is decoded from the encoding the file shows (a
+// byte-order mark, well-formed UTF-8, else the system code page), and its line breaks
+// are counted. Returns how plain text came in (rich text: the defaults). The editor's
+// limit is raised when the file is longer, so nothing is cut. Throws win::Error
+// naming the file when it cannot be read.
+TextFormat LoadDocument(RichEditor& editor, const std::wstring& path);
+
+// Writes the editor's content in its format: RTF, or plain text in `format`'s
+// encoding and line breaks. The new content goes to a temporary file in the same
 // folder first, which then replaces the original in one step, so a failure never
 // leaves a truncated file. Throws win::Error naming the file on failure.
-void SaveDocument(const RichEditor& editor, const std::wstring& path);
+void SaveDocument(const RichEditor& editor, const std::wstring& path, const TextFormat& format = {});
+
+// False when plain text in the system code page would lose characters on a save.
+bool SavesWithoutLoss(const RichEditor& editor, const TextFormat& format);
 
 // The replace-in-one-step write used by SaveDocument.
 void WriteFileSafely(const std::wstring& path, std::string_view bytes);

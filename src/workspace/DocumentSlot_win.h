@@ -8,8 +8,17 @@
 #include <string>
 
 #include "workspace/RichEditor_win.h"
+#include "workspace/TextEncoding.h"
 
 namespace workspace {
+
+// How a plain-text document is written: the encoding and line breaks it came in (new
+// documents: the system code page and CR LF).
+struct TextFormat {
+  TextEncoding encoding = TextEncoding::Ansi;
+  LineEnding ending = LineEnding::CrLf;
+  bool mixedEndings = false;  // the file mixed kinds; saving writes `ending` throughout
+};
 
 struct DocumentSlot {
   int number = 0;
@@ -21,6 +30,7 @@ struct DocumentSlot {
   bool insertMode = true;
   bool changeAttached = false;  // MemoChange runs on the editor's changes
   COLORREF background = RGB(255, 255, 255);
+  TextFormat format;
 };
 
 // Events every editor carries; kept so that a fresh control gets them too.

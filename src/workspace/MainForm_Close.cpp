@@ -91,7 +91,8 @@ void TMainForm::FileMenuReloadClick(const Sender&) {
   slot.changeAttached = false;
   try {
     // Reloading into a fresh control: emptying a large text in place is slow under Wine.
-    ReplaceActiveEditor([&](workspace::RichEditor& editor) { workspace::LoadDocument(editor, slot.fileName); });
+    ReplaceActiveEditor(
+        [&](workspace::RichEditor& editor) { slot.format = workspace::LoadDocument(editor, slot.fileName); });
   } catch (...) {
     slot.changeAttached = true;
     throw;
@@ -100,6 +101,7 @@ void TMainForm::FileMenuReloadClick(const Sender&) {
   slot.editor.SetModified(false);
   SetToolEnabled(3, false);
   UpdateTabImage();
+  ShowTextFormat();
 }
 
 }  // namespace app

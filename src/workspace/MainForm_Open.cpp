@@ -92,7 +92,7 @@ void TMainForm::OpenDocument(std::wstring name) {
       editor.SetDefaultFont(font);
       editor.SetWordWrap(true);
     }
-    workspace::LoadDocument(editor, name);
+    slot.format = workspace::LoadDocument(editor, name);
   };
   try {
     if (reused) ReplaceActiveEditor(load);

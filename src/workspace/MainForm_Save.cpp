@@ -25,12 +25,36 @@ bool Reported(Write write) {
 
 }  // namespace
 
+bool TMainForm::WriteDocument(int number, const std::wstring& path) {
+  workspace::DocumentSlot* slot = Slot(number);
+  if (!slot) return false;
+  workspace::TextFormat format = slot->format;
+  if (!workspace::SavesWithoutLoss(slot->editor, format)) {
+    // Saving in the code page would turn these characters into "?": the user decides.
+    win::MessageRequest ask{hwnd(), win::Fill(L"%s contains characters that cannot be saved in the %s encoding. "
+                                              L"Save it as UTF-8 instead?",
+                                              {win::FileNamePart(path), workspace::SystemCodePageName()})};
+    ask.icon = win::Icon::Question;
+    ask.buttons = win::Buttons::YesNoCancel;
+    win::Answer answer = prompter().Message(ask);
+    if (answer == win::Answer::Cancel) return false;
+    slot = Slot(number);  // the question ran a message loop
+    if (!slot) return false;
+    if (answer == win::Answer::Yes) format.encoding = workspace::TextEncoding::Utf8;
+  }
+  if (!Reported([&] { workspace::SaveDocument(slot->editor, path, format); })) return false;
+  format.mixedEndings = false;
+  slot->format = format;
+  if (number == ActiveSlot) ShowTextFormat();
+  return true;
+}
+
 bool TMainForm::SaveDocument(int number) {
   workspace::DocumentSlot* slot = Slot(number);
   if (!slot) return false;
   if (!slot->hasFile) return SaveDocumentAs(number);
   if (!slot->editor.Modified()) return true;
-  if (!Reported([&] { workspace::SaveDocument(slot->editor, slot->fileName); })) return false;
+  if (!WriteDocument(number, slot->fileName)) return false;
   slot->editor.SetModified(false);
   if (number == ActiveSlot) SetToolEnabled(3, false);
   UpdateTabImage(number);
@@ -63,7 +87,8 @@ bool TMainForm::SaveDocumentAs(int number, bool chooseFilter) {
   if (!slot) return false;
   saveFilterIndex_ = request.filterIndex;
   const std::wstring& path = request.fileName;
-  if (!Reported([&] { workspace::SaveDocument(slot->editor, path); })) return false;
+  if (!WriteDocument(number, path)) return false;
+  slot = Slot(number);
   slot->editor.SetModified(false);
   // Kept as the file system spells it, like every opened name, so that one exact
   // comparison finds the document whichever way the name was typed.
@@ -93,7 +118,8 @@ void TMainForm::FileMenuSaveAllClick(const Sender&) {
     workspace::DocumentSlot* slot = Slot(number);
     if (!slot || !slot->editor.Modified()) continue;
     if (slot->hasFile) {
-      if (!Reported([&] { workspace::SaveDocument(slot->editor, slot->fileName); })) return;
+      if (!WriteDocument(number, slot->fileName)) return;
+      slot = Slot(number);
       slot->editor.SetModified(false);
     } else {
       ActivateTab(tab);  // the user sees which document Save As is asking about

@@ -179,6 +179,7 @@ void TMainForm::PageControlChange() {
   SetInsertModePanel();
   SetStatusText(2, ActiveEditor().IsPlainText() ? L"Plain Text" : L"Rich Text");
   SetStatusText(3, Active().fileName);
+  ShowTextFormat();
   MemoSelectionChange();
   RefreshToolStates();
   FocusIfInWindow();
@@ -199,9 +200,20 @@ void TMainForm::ActivateTab(int tabIndex) {
 
 void TMainForm::SetInsertModePanel() { SetStatusText(1, Active().insertMode ? L"Insert" : L"Overwrite"); }
 
+void TMainForm::ShowTextFormat() {
+  const DocumentSlot* slot = Slot(ActiveSlot);
+  std::wstring text;
+  if (slot && slot->editor && slot->editor.IsPlainText()) {
+    text = workspace::StatusText(slot->format.encoding, slot->format.ending);
+    // Saving makes the breaks of a mixed file all of this one kind.
+    if (slot->format.mixedEndings) text += L" (mixed)";
+  }
+  SetStatusText(4, text);
+}
+
 void TMainForm::SetStatusText(int panel, const std::wstring& text) {
   // A leading tab centres the text; the file name in panel 3 stays left-aligned.
-  std::wstring shown = panel < 3 ? L"\t" + text : text;
+  std::wstring shown = panel != 3 ? L"\t" + text : text;
   ::SendMessageW(statusBar_, SB_SETTEXTW, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(shown.c_str()));
 }
 

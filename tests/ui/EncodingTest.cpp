@@ -1,0 +1,70 @@
+// Plain-text files keep the encoding and line breaks they came in, and nothing is lost
+// to the code page without the user's say.
+#include <windows.h>
+
+#include "app/CommandIds.h"
+#include "ui/Harness.h"
+#include "win/Encoding.h"
+
+using namespace uitest;
+using win::Answer;
+
+class EncodingTest : public MainFormTest {};
+
+TEST_F(EncodingTest, FilesAreShownDecodedAndSavedBackByteForByte) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    std::wstring text;
+    std::wstring status;
+  } cases[] = {
+      {"utf8.txt", "gr\xC3\xBC\xC3\x9F" "e\nzwei\n", L"gr\u00FC\u00DFe\rzwei\r", L"UTF-8 | LF"},
+      {"bom.txt", "\xEF\xBB\xBF" "a\r\nb", L"a\rb", L"UTF-8 BOM | CR LF"},
+      {"utf16.txt", std::string("\xFF\xFE" "a\0\r\0\n\0\xB1\x03", 10), L"a\r\u03B1", L"UTF-16 LE | CR LF"},
+      {"ansi.txt", "caf\xE9\rnext", L"caf\u00E9\rnext", L"ANSI | CR"},
+      {"mixed.txt", "1\r\n2\n3\n", L"1\r2\r3\r", L"ANSI | LF (mixed)"},
+  };
+  Start();
+  for (const Case& c : cases) {
+    std::wstring path = MakeFile(win::FromUtf8(c.name), c.bytes);
+    form().OpenDocument(path);
+    EXPECT_EQ(EditorText(), c.text) << c.name;
+    EXPECT_EQ(form().StatusText(4), c.status) << c.name;
+    editor().SetModified(true);
+    ASSERT_TRUE(form().RunCommand(app::FileMenuSave));
+    std::string expected = std::string(c.name) == "mixed.txt" ? "1\n2\n3\n" : c.bytes;
+    EXPECT_EQ(ReadBytes(path), expected) << c.name;
+  }
+  EXPECT_EQ(form().StatusText(4), L"ANSI | LF") << "a saved file no longer mixes its breaks";
+}
+
+TEST_F(EncodingTest, CharactersTheCodePageLacksAreSavedOnlyAsTheUserSays) {
+  std::wstring path = MakeFile(L"greek.txt", "alpha: ");
+  Start();
+  form().OpenDocument(path);
+  SetEditorText(L"alpha: \u03B1");
+  const std::wstring question = L"greek.txt contains characters that cannot be saved in the Windows-" +
+                                std::to_wstring(::GetACP()) + L" encoding. Save it as UTF-8 instead?";
+
+  prompter_.ExpectMessage(question, Answer::Cancel);
+  form().RunCommand(app::FileMenuSave);
+  EXPECT_EQ(ReadBytes(path), "alpha: ") << "Cancel writes nothing";
+  EXPECT_TRUE(editor().Modified());
+  prompter_.ExpectMessage(L"Save changes to \"" + path + L"\"?", Answer::Yes);
+  prompter_.ExpectMessage(question, Answer::Cancel);
+  form().RunCommand(app::FileMenuClose);
+  EXPECT_EQ(form().Active().fileName, path) << "a close that led to Cancel stops";
+
+  prompter_.ExpectMessage(question, Answer::No);
+  form().RunCommand(app::FileMenuSave);
+  EXPECT_EQ(ReadBytes(path), "alpha: ?") << "No: the code page, as the user chose";
+
+  SetEditorText(L"alpha: \u03B1");
+  prompter_.ExpectMessage(question, Answer::Yes);
+  form().RunCommand(app::FileMenuSave);
+  EXPECT_EQ(ReadBytes(path), "alpha: \xCE\xB1");
+  EXPECT_EQ(form().StatusText(4), L"UTF-8 | CR LF") << "the document stays UTF-8";
+  SetEditorText(L"\u03B1\u03B2");
+  form().RunCommand(app::FileMenuSave);
+  EXPECT_EQ(ReadBytes(path), "\xCE\xB1\xCE\xB2") << "no question once it is UTF-8";
+}
