@@ -69,14 +69,6 @@ HWND MainWindowOf(DWORD processId) {
   return nullptr;
 }
 
-bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs) {
-  DWORD start = ::GetTickCount();
-  while (!done()) {
-    if (::GetTickCount() - start > timeoutMs) return false;
-    ::Sleep(50);
-  }
-  return true;
-}
 
 }  // namespace
 

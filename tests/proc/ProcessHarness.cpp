@@ -7,6 +7,15 @@
 
 namespace proctest {
 
+bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs) {
+  DWORD start = ::GetTickCount();
+  while (!done()) {
+    if (::GetTickCount() - start > timeoutMs) return done();
+    ::Sleep(20);
+  }
+  return true;
+}
+
 std::wstring BinFolder() {
   wchar_t buffer[MAX_PATH] = L"";
   DWORD got = ::GetEnvironmentVariableW(L"TWK_BIN_DIR", buffer, MAX_PATH);

@@ -3,6 +3,7 @@
 // that stands in for the program folder.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,9 @@ struct RunResult {
 RunResult Run(const std::wstring& exe, const std::wstring& arguments, DWORD timeoutMs = 20000);
 // Starts without waiting; the caller owns the returned process handle.
 HANDLE Start(const std::wstring& exe, const std::wstring& arguments, DWORD* processId = nullptr);
+
+// Polls `done` every 20 ms until it holds or the time is up; returns `done()`.
+bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 10000);
 
 // Top-level windows of a process (visible or not).
 std::vector<HWND> WindowsOf(DWORD processId);

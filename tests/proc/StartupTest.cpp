@@ -38,14 +38,6 @@ HWND ShownMainWindow(DWORD processId) {
   return nullptr;
 }
 
-bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs) {
-  DWORD start = ::GetTickCount();
-  while (!done()) {
-    if (::GetTickCount() - start > timeoutMs) return false;
-    ::Sleep(20);
-  }
-  return true;
-}
 
 }  // namespace
 

@@ -68,14 +68,6 @@ bool CreateWithText(const std::wstring& path, const std::string& bytes) {
 }
 constexpr char kNoUnicodeNames[] = "the file system takes no name outside ASCII here (Wine without a UTF-8 locale)";
 
-bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 10000) {
-  DWORD start = ::GetTickCount();
-  while (!done()) {
-    if (::GetTickCount() - start > timeoutMs) return done();
-    ::Sleep(20);
-  }
-  return true;
-}
 
 }  // namespace
 
