@@ -60,14 +60,7 @@ std::vector<std::wstring> EditorTexts(DWORD processId) {
   return texts;
 }
 
-HWND MainWindowOf(DWORD processId) {
-  for (HWND hwnd : WindowsOf(processId)) {
-    wchar_t name[64] = L"";
-    ::GetClassNameW(hwnd, name, 64);
-    if (lstrcmpW(name, L"TMainForm") == 0) return hwnd;
-  }
-  return nullptr;
-}
+HWND MainWindowOf(DWORD processId) { return FindWindowOf(L"TMainForm", processId); }
 
 
 }  // namespace

@@ -30,12 +30,8 @@ bool HasModule(HANDLE process, const wchar_t* name) {
 }
 
 HWND ShownMainWindow(DWORD processId) {
-  for (HWND hwnd : WindowsOf(processId)) {
-    wchar_t name[64] = L"";
-    ::GetClassNameW(hwnd, name, 64);
-    if (lstrcmpW(name, L"TMainForm") == 0 && ::IsWindowVisible(hwnd)) return hwnd;
-  }
-  return nullptr;
+  HWND main = FindWindowOf(L"TMainForm", processId);
+  return main && ::IsWindowVisible(main) ? main : nullptr;
 }
 
 
