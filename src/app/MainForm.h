@@ -130,9 +130,10 @@ class TMainForm : public win::Window {
   // Saves a slot's document as File > Save does; false when the user cancelled the
   // Save As dialog or the write failed (the error has been shown then).
   bool SaveDocument(int slot);
-  // Writes a slot's document to `path` in its format, asking first when plain text in
-  // the code page would lose characters; false when the user cancelled or it failed.
-  bool WriteDocument(int slot, const std::wstring& path);
+  // Writes a slot's document to `path` (plain text in `format`), asking first when the
+  // code page would lose characters; false when the user cancelled or it failed. The
+  // format written becomes the document's.
+  bool WriteDocument(int slot, const std::wstring& path, workspace::TextFormat format);
   // The encoding and line breaks of the active document in the last status panel.
   void ShowTextFormat();
   bool SaveDocumentAs(int slot, bool chooseFilter = true);

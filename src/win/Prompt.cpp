@@ -3,6 +3,9 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
+#include <iterator>
+
+#include "win/FileChoicesIds.h"
 #include "win/Text.h"
 
 namespace win {
@@ -40,6 +43,41 @@ std::wstring SystemFilter(const std::wstring& filter) {
   return out;
 }
 
+constexpr int kChoiceLabels[] = {IDC_CHOICE_LABEL1, IDC_CHOICE_LABEL2};
+constexpr int kChoiceLists[] = {IDC_CHOICE_LIST1, IDC_CHOICE_LIST2};
+
+// The hook of the choices' child template: fills the lists, and reads them back when
+// the user confirms.
+UINT_PTR CALLBACK ChoicesHook(HWND child, UINT message, WPARAM, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    auto* request = reinterpret_cast<FileRequest*>(reinterpret_cast<OPENFILENAMEW*>(lParam)->lCustData);
+    ::SetWindowLongPtrW(child, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(request));
+    for (size_t row = 0; row < std::size(kChoiceLists); ++row) {
+      HWND label = ::GetDlgItem(child, kChoiceLabels[row]);
+      HWND list = ::GetDlgItem(child, kChoiceLists[row]);
+      if (row >= request->choices.size()) {
+        ::ShowWindow(label, SW_HIDE);
+        ::ShowWindow(list, SW_HIDE);
+        continue;
+      }
+      const FileChoice& choice = request->choices[row];
+      ::SetWindowTextW(label, choice.label.c_str());
+      for (const std::wstring& item : choice.items)
+        ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+      ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(choice.selected), 0);
+    }
+    return 0;
+  }
+  if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == CDN_FILEOK) {
+    auto* request = reinterpret_cast<FileRequest*>(::GetWindowLongPtrW(child, GWLP_USERDATA));
+    for (size_t row = 0; request && row < request->choices.size() && row < std::size(kChoiceLists); ++row) {
+      LRESULT selected = ::SendDlgItemMessageW(child, kChoiceLists[row], CB_GETCURSEL, 0, 0);
+      if (selected >= 0) request->choices[row].selected = static_cast<int>(selected);
+    }
+  }
+  return 0;
+}
+
 bool RunFileDialog(FileRequest& request, bool save) {
   std::wstring filter = SystemFilter(request.filter);
   std::vector<wchar_t> buffer(65536, L'\0');
@@ -58,6 +96,13 @@ bool RunFileDialog(FileRequest& request, bool save) {
   if (request.multiSelect) ofn.Flags |= OFN_ALLOWMULTISELECT;
   if (request.overwritePrompt) ofn.Flags |= OFN_OVERWRITEPROMPT;
   if (request.mustExist) ofn.Flags |= OFN_FILEMUSTEXIST;
+  if (!request.choices.empty()) {
+    ofn.Flags |= OFN_ENABLETEMPLATE | OFN_ENABLEHOOK;
+    ofn.hInstance = ::GetModuleHandleW(nullptr);
+    ofn.lpTemplateName = MAKEINTRESOURCEW(IDD_FILE_CHOICES);
+    ofn.lpfnHook = &ChoicesHook;
+    ofn.lCustData = reinterpret_cast<LPARAM>(&request);
+  }
   BOOL ok = save ? ::GetSaveFileNameW(&ofn) : ::GetOpenFileNameW(&ofn);
   if (!ok) return false;
   request.filterIndex = static_cast<int>(ofn.nFilterIndex);

@@ -21,6 +21,13 @@ struct MessageRequest {
   Buttons buttons = Buttons::Ok;
 };
 
+// A labelled drop-down list a file dialog shows below its own controls.
+struct FileChoice {
+  std::wstring label;               // with its access key, "&Encoding:"
+  std::vector<std::wstring> items;
+  int selected = 0;                 // in and out
+};
+
 struct FileRequest {
   HWND owner = nullptr;
   std::wstring title;       // empty: the system's title
@@ -33,6 +40,7 @@ struct FileRequest {
   bool overwritePrompt = false;
   bool mustExist = false;
   std::vector<std::wstring> fileNames;  // out: every chosen path, in the dialog's order
+  std::vector<FileChoice> choices;      // at most two
 };
 
 struct ColorRequest {

@@ -1,4 +1,6 @@
 // Save, Save As and Save All.
+#include <algorithm>
+
 #include "app/MainForm.h"
 #include "config/FileTypes.h"
 #include "config/Keys.h"
@@ -25,10 +27,9 @@ bool Reported(Write write) {
 
 }  // namespace
 
-bool TMainForm::WriteDocument(int number, const std::wstring& path) {
+bool TMainForm::WriteDocument(int number, const std::wstring& path, workspace::TextFormat format) {
   workspace::DocumentSlot* slot = Slot(number);
   if (!slot) return false;
-  workspace::TextFormat format = slot->format;
   if (!workspace::SavesWithoutLoss(slot->editor, format)) {
     // Saving in the code page would turn these characters into "?": the user decides.
     win::MessageRequest ask{hwnd(), win::Fill(L"%s contains characters that cannot be saved in the %s encoding. "
@@ -54,7 +55,7 @@ bool TMainForm::SaveDocument(int number) {
   if (!slot) return false;
   if (!slot->hasFile) return SaveDocumentAs(number);
   if (!slot->editor.Modified()) return true;
-  if (!WriteDocument(number, slot->fileName)) return false;
+  if (!WriteDocument(number, slot->fileName, slot->format)) return false;
   slot->editor.SetModified(false);
   if (number == ActiveSlot) SetToolEnabled(3, false);
   UpdateTabImage(number);
@@ -80,14 +81,31 @@ bool TMainForm::SaveDocumentAs(int number, bool chooseFilter) {
   int index = config::FilterIndexForExtension(types, lower);
   if (chooseFilter && index > 0) saveFilterIndex_ = index;
   request.filterIndex = saveFilterIndex_;
+  bool plain = slot->editor.IsPlainText();
+  // The lists follow the order of the encodings and line endings.
+  static_assert(static_cast<int>(workspace::TextEncoding::Utf16Be) == 4 &&
+                static_cast<int>(workspace::LineEnding::Cr) == 2);
+  if (plain) {
+    request.choices = {
+        {L"&Encoding:", {L"ANSI", L"UTF-8", L"UTF-8 with BOM", L"UTF-16 LE", L"UTF-16 BE"},
+         static_cast<int>(slot->format.encoding)},
+        {L"&Line breaks:", {L"CR LF (Windows)", L"LF (Unix)", L"CR (old Macintosh)"},
+         static_cast<int>(slot->format.ending)},
+    };
+  }
 
   if (!prompter().SaveFile(request)) return false;
+  workspace::TextFormat format = slot->format;
+  if (plain && request.choices.size() == 2) {
+    format.encoding = static_cast<workspace::TextEncoding>(std::clamp(request.choices[0].selected, 0, 4));
+    format.ending = static_cast<workspace::LineEnding>(std::clamp(request.choices[1].selected, 0, 2));
+  }
   // The dialog ran a message loop: look the slot up again rather than trust the reference.
   slot = Slot(number);
   if (!slot) return false;
   saveFilterIndex_ = request.filterIndex;
   const std::wstring& path = request.fileName;
-  if (!WriteDocument(number, path)) return false;
+  if (!WriteDocument(number, path, format)) return false;
   slot = Slot(number);
   slot->editor.SetModified(false);
   // Kept as the file system spells it, like every opened name, so that one exact
@@ -118,7 +136,7 @@ void TMainForm::FileMenuSaveAllClick(const Sender&) {
     workspace::DocumentSlot* slot = Slot(number);
     if (!slot || !slot->editor.Modified()) continue;
     if (slot->hasFile) {
-      if (!WriteDocument(number, slot->fileName)) return;
+      if (!WriteDocument(number, slot->fileName, slot->format)) return;
       slot = Slot(number);
       slot->editor.SetModified(false);
     } else {

@@ -68,3 +68,25 @@ TEST_F(EncodingTest, CharactersTheCodePageLacksAreSavedOnlyAsTheUserSays) {
   form().RunCommand(app::FileMenuSave);
   EXPECT_EQ(ReadBytes(path), "\xCE\xB1\xCE\xB2") << "no question once it is UTF-8";
 }
+
+TEST_F(EncodingTest, SaveAsOffersTheDocumentsEncodingAndLineBreaksAndWritesTheChosenOnes) {
+  std::wstring path = MakeFile(L"unix.txt", "gr\xC3\xBC\xC3\x9F\nline\n");
+  Start();
+  form().OpenDocument(path);
+  std::wstring copy = folder_ / L"copy.txt";
+  ScriptedPrompter::Expected save{ScriptedPrompter::Expected::Kind::Save};
+  save.files = {copy};
+  save.choices = {4, 0};  // UTF-16 BE, CR LF
+  prompter_.Expect(save);
+  form().RunCommand(app::FileMenuSaveAs);
+  ASSERT_EQ(prompter_.fileRequests.back().choices.size(), 2u);
+  EXPECT_EQ(prompter_.fileRequests.back().choices[0].selected, 1) << "preset: UTF-8";
+  EXPECT_EQ(prompter_.fileRequests.back().choices[1].selected, 1) << "preset: LF";
+  EXPECT_EQ(ReadBytes(copy), std::string("\xFE\xFF\0g\0r\0\xFC\0\xDF\0\r\0\n\0l\0i\0n\0e\0\r\0\n", 26));
+  EXPECT_EQ(form().StatusText(4), L"UTF-16 BE | CR LF");
+
+  form().NewDocument(1, L"rtf");
+  prompter_.ExpectSave(folder_ / L"rich.rtf");
+  form().RunCommand(app::FileMenuSaveAs);
+  EXPECT_TRUE(prompter_.fileRequests.back().choices.empty()) << "rich text has no encoding to choose";
+}

@@ -113,6 +113,7 @@ bool ScriptedPrompter::SaveFile(win::FileRequest& request) {
   request.fileName = e.files.front();
   request.fileNames = e.files;
   if (e.filterIndex) request.filterIndex = e.filterIndex;
+  for (size_t i = 0; i < e.choices.size() && i < request.choices.size(); ++i) request.choices[i].selected = e.choices[i];
   return true;
 }
 

@@ -31,6 +31,7 @@ class ScriptedPrompter : public win::Prompter {
     bool accept = true;                   // dialogs: confirm or cancel
     std::vector<std::wstring> files;      // open: chosen files; save: the chosen path
     int filterIndex = 0;                  // 0: leave as asked
+    std::vector<int> choices;             // save: the lists' selections (empty: as asked)
     std::function<void()> during;         // runs while the prompt is "open"
   };
 
