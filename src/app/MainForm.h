@@ -98,6 +98,13 @@ class TMainForm : public win::Window {
   void ActivateTab(int tabIndex);
   void SetTabCaption(int slot, const std::wstring& displayName);
   void ReportLimit();
+  // The progress of loading a file into `loading`: shown in the status bar once a load
+  // has taken a second, with painting kept up; Escape stops it.
+  workspace::StreamProgress LoadProgress(const std::wstring& displayName, HWND loading);
+  bool EscapePressed();
+  void PaintWhileLoading(HWND loading);
+  static constexpr DWORD kProgressAfterMs = 1000;
+  static constexpr DWORD kProgressEveryMs = 150;
   void FocusActiveEditor();
   // Moves the keyboard to the active editor when it was somewhere in this window.
   void FocusIfInWindow();

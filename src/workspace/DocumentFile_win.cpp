@@ -149,7 +149,7 @@ const CodePage& SystemCodePage() {
 
 std::wstring SystemCodePageName() { return L"Windows-" + std::to_wstring(::GetACP()); }
 
-TextFormat LoadDocument(RichEditor& editor, const std::wstring& path) {
+TextFormat LoadDocument(RichEditor& editor, const std::wstring& path, const StreamProgress& progress) {
   std::string bytes = ReadFileBytes(path);
   TextFormat format;
   if (editor.IsPlainText()) {
@@ -160,13 +160,13 @@ TextFormat LoadDocument(RichEditor& editor, const std::wstring& path) {
     format.mixedEndings = file.breaks.Mixed();
     if (static_cast<long long>(file.text.size()) >= editor.MaxLength())
       editor.SetMaxLength(static_cast<long>(file.text.size()) + 1);
-    editor.StreamInText(file.text);
+    if (!editor.StreamInText(file.text, progress)) throw LoadCancelled{};
   } else {
     // The limit also bounds rich text while it streams in; the text is never longer
     // than the file.
     if (static_cast<long long>(bytes.size()) >= editor.MaxLength())
       editor.SetMaxLength(static_cast<long>(std::min<size_t>(bytes.size() + 1, 0x7FFFFFFE)));
-    editor.StreamInRtf(bytes);
+    if (!editor.StreamInRtf(bytes, progress)) throw LoadCancelled{};
   }
   return format;
 }

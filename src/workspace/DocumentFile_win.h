@@ -35,7 +35,11 @@ std::wstring SystemCodePageName();
 // are counted. Returns how plain text came in (rich text: the defaults). The editor's
 // limit is raised when the file is longer, so nothing is cut. Throws win::Error
 // naming the file when it cannot be read.
-TextFormat LoadDocument(RichEditor& editor, const std::wstring& path);
+// With `progress` (see StreamProgress), a load it stops throws LoadCancelled.
+TextFormat LoadDocument(RichEditor& editor, const std::wstring& path, const StreamProgress& progress = {});
+
+// Thrown when the user stopped a load; the half-loaded editor is to be discarded.
+struct LoadCancelled {};
 
 // Writes the editor's content in its format: RTF, or plain text in `format`'s
 // encoding and line breaks. The new content goes to a temporary file in the same

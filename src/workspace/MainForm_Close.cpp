@@ -91,8 +91,14 @@ void TMainForm::FileMenuReloadClick(const Sender&) {
   slot.changeAttached = false;
   try {
     // Reloading into a fresh control: emptying a large text in place is slow under Wine.
-    ReplaceActiveEditor(
-        [&](workspace::RichEditor& editor) { slot.format = workspace::LoadDocument(editor, slot.fileName); });
+    ReplaceActiveEditor([&](workspace::RichEditor& editor) {
+      slot.format =
+          workspace::LoadDocument(editor, slot.fileName, LoadProgress(win::FileNamePart(slot.fileName), editor.hwnd()));
+    });
+  } catch (const workspace::LoadCancelled&) {
+    slot.changeAttached = true;  // stopped by the user: the document stays as it was
+    PageControlChange();
+    return;
   } catch (...) {
     slot.changeAttached = true;
     throw;

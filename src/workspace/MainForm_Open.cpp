@@ -54,6 +54,7 @@ void TMainForm::OpenDocument(std::wstring name) {
     return;
   }
   RecordHistory(name);
+  int previous = ActiveSlot;
 
   bool reused = false;
   for (int tab = 0, count = TabCount(); tab < count; ++tab) {
@@ -92,19 +93,26 @@ void TMainForm::OpenDocument(std::wstring name) {
       editor.SetDefaultFont(font);
       editor.SetWordWrap(true);
     }
-    slot.format = workspace::LoadDocument(editor, name);
+    slot.format = workspace::LoadDocument(editor, name, LoadProgress(win::FileNamePart(name), editor.hwnd()));
+  };
+  // A reused tab keeps its old control; a slot made for this file goes again.
+  auto undo = [&] {
+    slot.changeAttached = true;
+    if (reused) return;
+    int index = TabIndexOfSlot(slot.number);
+    DestroySlot(slot.number);
+    SelectAfterClose(index);
   };
   try {
     if (reused) ReplaceActiveEditor(load);
     else load(slot.editor);
+  } catch (const workspace::LoadCancelled&) {
+    // The user stopped it: nothing to report, and the document shown before comes back.
+    undo();
+    if (int tab = TabIndexOfSlot(previous); tab >= 0) ActivateTab(tab);
+    return;
   } catch (...) {
-    // A reused tab keeps its old control; a slot made for this file goes again.
-    slot.changeAttached = true;
-    if (!reused) {
-      int index = TabIndexOfSlot(slot.number);
-      DestroySlot(slot.number);
-      SelectAfterClose(index);
-    }
+    undo();
     throw;
   }
   slot.changeAttached = true;

@@ -338,6 +338,51 @@ void TMainForm::DeleteTempFile(int number) {
   temp.clear();
 }
 
+workspace::StreamProgress TMainForm::LoadProgress(const std::wstring& displayName, HWND loading) {
+  DWORD start = ::GetTickCount();
+  bool first = true;
+  DWORD looked = start;
+  return [this, displayName, loading, start, first, looked](size_t done, size_t total) mutable {
+    DWORD now = ::GetTickCount();
+    if (!first && now - looked < kProgressEveryMs) return true;
+    first = false;
+    looked = now;
+    if (EscapePressed()) return false;
+    // Quick loads show nothing; long ones say how far they are a few times a second.
+    if (now - start >= kProgressAfterMs) {
+      int percent = total ? static_cast<int>(done * 100 / total) : 100;
+      SetStatusText(3, win::Fill(L"Loading %s: %s%%  (Esc stops)", {displayName, win::ToText(percent)}));
+      PaintWhileLoading(loading);
+    }
+    return true;
+  };
+}
+
+bool TMainForm::EscapePressed() {
+  // Keys typed while a file loads are read for Escape and dropped; clicks wait for the
+  // end. No command or hand-off may run while the control is being filled.
+  MSG message;
+  bool escape = false;
+  while (::PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE))
+    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) escape = true;
+  return escape;
+}
+
+void TMainForm::PaintWhileLoading(HWND loading) {
+  // Looking at the queue also serves what other programs send; painting is the rest of
+  // what keeps the window alive meanwhile.
+  MSG message;
+  for (int i = 0; i < 100 && ::PeekMessageW(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE); ++i) {
+    if (message.hwnd == loading || ::IsChild(loading, message.hwnd)) {
+      // The control being filled paints once it is complete.
+      ::ValidateRect(message.hwnd, nullptr);
+      continue;
+    }
+    ::DispatchMessageW(&message);
+  }
+  ::UpdateWindow(statusBar_);
+}
+
 void TMainForm::ReportLimit() {
   prompter().Message({hwnd(), L"You have reached the limit of opened files."});
 }

@@ -11,12 +11,20 @@ struct InCookie {
   const BYTE* data;
   size_t remaining;
   size_t unit;  // 2 for UTF-16 text, 1 for RTF bytes
+  size_t total;
+  const StreamProgress* progress;
+  bool cancelled;
 };
 
 // Wine turns a CR LF pair split between two chunks into two line breaks, so a chunk
 // never ends on a CR (or inside a surrogate pair) while more data follows.
 DWORD CALLBACK StreamInCallback(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* written) {
   auto* in = reinterpret_cast<InCookie*>(cookie);
+  if (in->progress && *in->progress && !(*in->progress)(in->total - in->remaining, in->total)) {
+    in->cancelled = true;
+    *written = 0;
+    return 1;  // ends the stream
+  }
   size_t units = std::min(static_cast<size_t>(size) / in->unit, in->remaining / in->unit);
   if (units < in->remaining / in->unit && units > 1) {
     if (in->unit == 2) {
@@ -42,12 +50,14 @@ DWORD CALLBACK StreamOutCallback(DWORD_PTR cookie, LPBYTE buffer, LONG size, LON
   return 0;
 }
 
-void StreamIn(HWND hwnd, WPARAM format, const void* data, size_t bytes, size_t unit) {
-  InCookie cookie{static_cast<const BYTE*>(data), bytes, unit};
+bool StreamIn(HWND hwnd, WPARAM format, const void* data, size_t bytes, size_t unit,
+              const StreamProgress* progress = nullptr) {
+  InCookie cookie{static_cast<const BYTE*>(data), bytes, unit, bytes, progress, false};
   EDITSTREAM stream{};
   stream.dwCookie = reinterpret_cast<DWORD_PTR>(&cookie);
   stream.pfnCallback = &StreamInCallback;
   ::SendMessageW(hwnd, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
+  return !cookie.cancelled;
 }
 
 std::string StreamOut(HWND hwnd, WPARAM format) {
@@ -206,11 +216,14 @@ long RichEditor::LineLength(long charIndex) const {
   return static_cast<long>(::SendMessageW(hwnd_, EM_LINELENGTH, charIndex, 0));
 }
 
-void RichEditor::StreamInText(std::wstring_view text) {
-  StreamIn(hwnd_, SF_TEXT | SF_UNICODE, text.data(), text.size() * sizeof(wchar_t), sizeof(wchar_t));
+bool RichEditor::StreamInText(std::wstring_view text, const StreamProgress& progress) {
+  return StreamIn(hwnd_, SF_TEXT | SF_UNICODE, text.data(), text.size() * sizeof(wchar_t), sizeof(wchar_t),
+                  &progress);
 }
 
-void RichEditor::StreamInRtf(std::string_view rtf) { StreamIn(hwnd_, SF_RTF, rtf.data(), rtf.size(), 1); }
+bool RichEditor::StreamInRtf(std::string_view rtf, const StreamProgress& progress) {
+  return StreamIn(hwnd_, SF_RTF, rtf.data(), rtf.size(), 1, &progress);
+}
 
 std::wstring RichEditor::StreamOutText() const {
   std::string bytes = StreamOut(hwnd_, SF_TEXT | SF_UNICODE);

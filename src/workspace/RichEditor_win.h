@@ -4,10 +4,13 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace workspace {
+
+using StreamProgress = std::function<bool(size_t done, size_t total)>;
 
 struct FontSpec {
   std::wstring name = L"Courier New";
@@ -69,8 +72,10 @@ class RichEditor {
   // Whole-text transfer. Plain text goes in and out as UTF-16 with CR LF breaks,
   // rich text as RTF bytes. StreamIn replaces the whole content: use it on an empty
   // control (replacing a large text in place is slow under Wine).
-  void StreamInText(std::wstring_view text);
-  void StreamInRtf(std::string_view rtf);
+  // With `progress`, it is told the bytes done and in all before each piece; when it
+  // answers false the stream stops there and false comes back.
+  bool StreamInText(std::wstring_view text, const StreamProgress& progress = {});
+  bool StreamInRtf(std::string_view rtf, const StreamProgress& progress = {});
   std::wstring StreamOutText() const;
   // Plain text in the system code page with CR LF breaks, as a file holds it.
   std::string StreamOutAnsiText() const;

@@ -90,3 +90,24 @@ TEST_F(EncodingTest, SaveAsOffersTheDocumentsEncodingAndLineBreaksAndWritesTheCh
   form().RunCommand(app::FileMenuSaveAs);
   EXPECT_TRUE(prompter_.fileRequests.back().choices.empty()) << "rich text has no encoding to choose";
 }
+
+TEST_F(EncodingTest, EscapeStopsALongLoadAndClosesTheHalfLoadedDocument) {
+  std::string big;
+  while (big.size() < 300000) big += "a line of text to load\r\n";
+  std::wstring path = MakeFile(L"big.txt", big);
+  Start();
+  form().NewDocument(0, L"txt");
+  SetEditorText(L"kept");
+  // First into the untouched untitled tab, then, with that one in use, into a new slot.
+  for (int round = 0; round < 2; ++round) {
+    ::PostMessageW(form().hwnd(), WM_KEYDOWN, VK_ESCAPE, 0);  // waiting when the load begins
+    form().OpenDocument(path);
+    EXPECT_EQ(form().TabCount(), 2) << round << ": the half-loaded document is closed";
+    EXPECT_TRUE(EditorText() == L"kept") << round << ": the document shown before is shown again";
+    EXPECT_EQ(form().StatusText(3), form().Active().fileName);
+    EXPECT_EQ(prompter_.messages.size(), 0u);
+    form().ActivateTab(0);
+    SetEditorText(L"in use");
+    form().ActivateTab(1);
+  }
+}
