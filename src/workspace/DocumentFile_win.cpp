@@ -171,16 +171,14 @@ TextFormat LoadDocument(RichEditor& editor, const std::wstring& path, const Stre
   return format;
 }
 
-void SaveDocument(const RichEditor& editor, const std::wstring& path, const TextFormat& format) {
-  std::string bytes = editor.IsPlainText()
-                          ? EncodeText(editor.StreamOutText(), format.encoding, format.ending, SystemCodePage())
-                          : editor.StreamOutRtf();
-  WriteFileSafely(path, bytes);
+std::string DocumentBytes(const RichEditor& editor, const TextFormat& format, bool* lossy) {
+  if (lossy) *lossy = false;
+  if (!editor.IsPlainText()) return editor.StreamOutRtf();
+  return EncodeText(editor.StreamOutText(), format.encoding, format.ending, SystemCodePage(), lossy);
 }
 
-bool SavesWithoutLoss(const RichEditor& editor, const TextFormat& format) {
-  if (!editor.IsPlainText() || format.encoding != TextEncoding::Ansi) return true;
-  return FitsCodePage(editor.StreamOutText(), SystemCodePage());
+void SaveDocument(const RichEditor& editor, const std::wstring& path, const TextFormat& format) {
+  WriteFileSafely(path, DocumentBytes(editor, format));
 }
 
 void WriteFileSafely(const std::wstring& path, std::string_view bytes) {

@@ -47,8 +47,9 @@ struct LoadCancelled {};
 // leaves a truncated file. Throws win::Error naming the file on failure.
 void SaveDocument(const RichEditor& editor, const std::wstring& path, const TextFormat& format = {});
 
-// False when plain text in the system code page would lose characters on a save.
-bool SavesWithoutLoss(const RichEditor& editor, const TextFormat& format);
+// The bytes SaveDocument writes. For plain text in the system code page, *lossy (when
+// given) tells whether a character became "?".
+std::string DocumentBytes(const RichEditor& editor, const TextFormat& format, bool* lossy = nullptr);
 
 // The replace-in-one-step write used by SaveDocument.
 void WriteFileSafely(const std::wstring& path, std::string_view bytes);

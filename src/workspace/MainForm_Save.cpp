@@ -30,7 +30,9 @@ bool Reported(Write write) {
 bool TMainForm::WriteDocument(int number, const std::wstring& path, workspace::TextFormat format) {
   workspace::DocumentSlot* slot = Slot(number);
   if (!slot) return false;
-  if (!workspace::SavesWithoutLoss(slot->editor, format)) {
+  bool lossy = false;
+  std::string bytes = workspace::DocumentBytes(slot->editor, format, &lossy);
+  if (lossy) {
     // Saving in the code page would turn these characters into "?": the user decides.
     win::MessageRequest ask{hwnd(), win::Fill(L"%s contains characters that cannot be saved in the %s encoding. "
                                               L"Save it as UTF-8 instead?",
@@ -41,9 +43,12 @@ bool TMainForm::WriteDocument(int number, const std::wstring& path, workspace::T
     if (answer == win::Answer::Cancel) return false;
     slot = Slot(number);  // the question ran a message loop
     if (!slot) return false;
-    if (answer == win::Answer::Yes) format.encoding = workspace::TextEncoding::Utf8;
+    if (answer == win::Answer::Yes) {
+      format.encoding = workspace::TextEncoding::Utf8;
+      bytes = workspace::DocumentBytes(slot->editor, format);
+    }
   }
-  if (!Reported([&] { workspace::SaveDocument(slot->editor, path, format); })) return false;
+  if (!Reported([&] { workspace::WriteFileSafely(path, bytes); })) return false;
   format.mixedEndings = false;
   slot->format = format;
   if (number == ActiveSlot) ShowTextFormat();
