@@ -130,11 +130,18 @@ class SystemConversions : public CodePage {
     // everything but a lone surrogate fits there anyway.
     bool utf8 = ::GetACP() == CP_UTF8;
     DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    int size = ::WideCharToMultiByte(CP_ACP, flags, text.data(), length, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(std::max(size, 0)), '\0');
+    // One pass into room for the longest result rather than a pass that only measures.
+    CPINFO info{};
+    size_t most = ::GetCPInfo(CP_ACP, &info) ? info.MaxCharSize : 4;
+    std::string bytes(text.size() * std::max<size_t>(most, 1), '\0');
     BOOL usedDefault = FALSE;
-    ::WideCharToMultiByte(CP_ACP, flags, text.data(), length, bytes.data(), size, utf8 ? nullptr : "?",
-                          utf8 ? nullptr : &usedDefault);
+    int size = ::WideCharToMultiByte(CP_ACP, flags, text.data(), length, bytes.data(),
+                                     static_cast<int>(std::min<size_t>(bytes.size(), 0x7FFFFFFF)),
+                                     utf8 ? nullptr : "?", utf8 ? nullptr : &usedDefault);
+    // Writing nothing in place of a text would lose it: a failed conversion fails the save.
+    if (size <= 0) throw win::Error(L"The text could not be converted to the system code page.\n" +
+                                    win::SystemErrorText(::GetLastError()));
+    bytes.resize(static_cast<size_t>(size));
     if (lossy) *lossy = utf8 ? !win::IsAnsiSafe(text) : usedDefault != FALSE;
     return bytes;
   }

@@ -209,7 +209,32 @@ std::string EncodeUtf16(std::wstring_view text, LineEnding ending, bool bigEndia
   return bytes;
 }
 
+// True when every break of `text` is already written as `ending` and every value is a
+// UTF-16 unit, so the converter can take the text as it is.
+bool AlreadyInForm(std::wstring_view text, LineEnding ending) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    char32_t unit = static_cast<char32_t>(text[i]);
+    if (unit > 0xFFFF) return false;
+    if (unit == U'\r') {
+      bool pair = i + 1 < text.size() && text[i + 1] == L'\n';
+      if (ending == LineEnding::Lf || (ending == LineEnding::CrLf) != pair) return false;
+      if (pair) ++i;
+    } else if (unit == U'\n' && ending != LineEnding::Lf) {
+      return false;
+    }
+  }
+  return true;
+}
+
 std::string EncodeAnsi(std::wstring_view text, LineEnding ending, const CodePage& ansi, bool& lossy) {
+  // A save of text the editor hands out with CR LF breaks, as a file in CR LF: one
+  // scan instead of a converted copy of a text that may be tens of megabytes.
+  if (AlreadyInForm(text, ending)) {
+    bool replaced = false;
+    std::string bytes = ansi.Encode(text, &replaced);
+    lossy = lossy || replaced;
+    return bytes;
+  }
   size_t units = 0;
   ForEachUnit(text, ending, lossy, [&units](char32_t) { ++units; });
   std::wstring converted(units, L'\0');
