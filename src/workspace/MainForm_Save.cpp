@@ -100,18 +100,18 @@ bool TMainForm::SaveDocumentAs(int number, bool chooseFilter) {
   }
 
   if (!prompter().SaveFile(request)) return false;
+  // The dialog ran a message loop: look the slot up again rather than trust the pointer.
+  slot = Slot(number);
+  if (!slot) return false;
   workspace::TextFormat format = slot->format;
   if (plain && request.choices.size() == 2) {
     format.encoding = static_cast<workspace::TextEncoding>(std::clamp(request.choices[0].selected, 0, 4));
     format.ending = static_cast<workspace::LineEnding>(std::clamp(request.choices[1].selected, 0, 2));
   }
-  // The dialog ran a message loop: look the slot up again rather than trust the reference.
-  slot = Slot(number);
-  if (!slot) return false;
   saveFilterIndex_ = request.filterIndex;
   const std::wstring& path = request.fileName;
   if (!WriteDocument(number, path, format)) return false;
-  slot = Slot(number);
+  slot = Slot(number);  // so did a question about lost characters
   slot->editor.SetModified(false);
   // Kept as the file system spells it, like every opened name, so that one exact
   // comparison finds the document whichever way the name was typed.
