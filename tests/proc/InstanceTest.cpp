@@ -42,21 +42,11 @@ TEST(Instance, SecondStartWithoutArgumentsLeavesAnEmptyParamDat) {
 
 namespace {
 
-BOOL CALLBACK CollectEditorText(HWND child, LPARAM data) {
-  wchar_t name[64] = L"";
-  ::GetClassNameW(child, name, 64);
-  if (lstrcmpiW(name, L"RICHEDIT50W") == 0) {
-    wchar_t text[1024] = L"";
-    ::SendMessageW(child, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
-    reinterpret_cast<std::vector<std::wstring>*>(data)->push_back(text);
-  }
-  return TRUE;
-}
-
 // The texts of a process's document editors, read across the process boundary.
 std::vector<std::wstring> EditorTexts(DWORD processId) {
   std::vector<std::wstring> texts;
-  for (HWND top : WindowsOf(processId)) ::EnumChildWindows(top, &CollectEditorText, reinterpret_cast<LPARAM>(&texts));
+  for (HWND top : WindowsOf(processId))
+    for (HWND editor : ChildrenOf(top, L"RICHEDIT50W")) texts.push_back(TextOf(editor));
   return texts;
 }
 
@@ -138,18 +128,6 @@ TEST(Instance, TheSplashShowsWhileTheWindowIsBuiltAndGoesWhenItShows) {
       << "closing wrote the window's state";
 }
 
-namespace {
-
-BOOL CALLBACK FindVisibleEditor(HWND child, LPARAM data) {
-  wchar_t name[64] = L"";
-  ::GetClassNameW(child, name, 64);
-  if (lstrcmpiW(name, L"RICHEDIT50W") != 0 || !::IsWindowVisible(child)) return TRUE;
-  *reinterpret_cast<HWND*>(data) = child;
-  return FALSE;
-}
-
-}  // namespace
-
 TEST(Instance, ASecondStartWhileTheExitAsksToSaveNeitherTakesNorLosesAnything) {
   uitest::ScratchFolder folder;
   CopyInto(BinFolder() + L"Tarnwick.exe", folder.path());
@@ -162,7 +140,9 @@ TEST(Instance, ASecondStartWhileTheExitAsksToSaveNeitherTakesNorLosesAnything) {
   ASSERT_TRUE(WaitFor([&] { return EditorTexts(firstId) == std::vector<std::wstring>{L"a"}; }, 20000));
   HWND main = MainWindowOf(firstId);
   HWND editor = nullptr;
-  for (HWND top : WindowsOf(firstId)) ::EnumChildWindows(top, &FindVisibleEditor, reinterpret_cast<LPARAM>(&editor));
+  for (HWND top : WindowsOf(firstId))
+    for (HWND child : ChildrenOf(top, L"RICHEDIT50W"))
+      if (::IsWindowVisible(child)) editor = child;
   ASSERT_TRUE(editor);
   ::PostMessageW(editor, WM_CHAR, L'!', 0);
   ASSERT_TRUE(WaitFor([&] { return EditorTexts(firstId) == std::vector<std::wstring>{L"!a"}; }, 5000));

@@ -102,6 +102,8 @@ std::wstring ClassOf(HWND hwnd) {
   return name;
 }
 
+}  // namespace
+
 std::wstring TextOf(HWND hwnd) {
   // WM_GETTEXT is marshalled between processes, GetWindowText of a child is not.
   auto length = static_cast<size_t>(::SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0));
@@ -112,24 +114,26 @@ std::wstring TextOf(HWND hwnd) {
   return text;
 }
 
+namespace {
+
 struct ChildSearch {
-  std::wstring className;
+  const wchar_t* className;
   std::vector<HWND> found;
 };
 
 BOOL CALLBACK CollectChild(HWND hwnd, LPARAM data) {
   auto* search = reinterpret_cast<ChildSearch*>(data);
-  if (win::EqualsNoCase(ClassOf(hwnd), search->className)) search->found.push_back(hwnd);
+  if (!search->className || win::EqualsNoCase(ClassOf(hwnd), search->className)) search->found.push_back(hwnd);
   return TRUE;
 }
+
+}  // namespace
 
 std::vector<HWND> ChildrenOf(HWND parent, const wchar_t* className) {
   ChildSearch search{className, {}};
   ::EnumChildWindows(parent, &CollectChild, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
-
-}  // namespace
 
 MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD timeoutMs) {
   MessageBoxSeen box;

@@ -51,6 +51,11 @@ void Answer(const MessageBoxSeen& box, int button);
 
 // The first top-level window of that class owned by the process (0: any process).
 HWND FindWindowOf(const wchar_t* className, DWORD processId = 0);
+// Every window below `parent` (children of children too) of that class; all of them
+// when className is null.
+std::vector<HWND> ChildrenOf(HWND parent, const wchar_t* className);
+// A window's text, read across processes.
+std::wstring TextOf(HWND hwnd);
 // The texts of the window's child windows of that class, read across processes.
 std::vector<std::wstring> ChildTexts(HWND parent, const wchar_t* className);
 

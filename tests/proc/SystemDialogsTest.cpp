@@ -68,22 +68,10 @@ TEST(Startup, TheFirstWindowLeavesTheDialogShellAndSoundLibrariesForLater) {
 
 namespace {
 
-struct Found {
-  int id;
-  HWND hwnd;
-};
-
-BOOL CALLBACK FindById(HWND child, LPARAM data) {
-  auto* found = reinterpret_cast<Found*>(data);
-  if (::GetDlgCtrlID(child) != found->id) return TRUE;
-  found->hwnd = child;
-  return FALSE;
-}
-
 HWND Descendant(HWND parent, int id) {
-  Found found{id, nullptr};
-  ::EnumChildWindows(parent, &FindById, reinterpret_cast<LPARAM>(&found));
-  return found.hwnd;
+  for (HWND child : ChildrenOf(parent, nullptr))
+    if (::GetDlgCtrlID(child) == id) return child;
+  return nullptr;
 }
 
 }  // namespace
