@@ -164,7 +164,7 @@ int wmain(int argc, wchar_t** argv) {
 
   win::SystemPrompter prompter;
   app::AppContext context;
-  context.paths = app::AppPaths::ForFolders(work, work);
+  context.paths = config::AppPaths::ForFolders(work, work);
   config::IniFile ini(context.paths.iniPath);
   context.profile = &ini;
   context.prompter = &prompter;
@@ -197,24 +197,24 @@ int wmain(int argc, wchar_t** argv) {
     double floorIn = 0, floorOut = 0;
     Floor(form.hwnd(), bytes, c.rich, c.utf8, floorIn, floorOut);
 
-    form.LimitReported = false;
+    form.documents().LimitReported = false;
     double start = Now();
-    form.OpenDocument(path);
+    form.documents().OpenDocument(path);
     double open = Now() - start;
     std::wstring saved = work + (c.rich ? L"saved.rtf" : L"saved.txt");
-    form.ActiveEditor().SetModified(true);
+    form.documents().ActiveEditor().SetModified(true);
     start = Now();
-    workspace::SaveDocument(form.ActiveEditor(), saved, form.Active().format);
+    workspace::SaveDocument(form.documents().ActiveEditor(), saved, form.documents().Active().format);
     double save = Now() - start;
     // What the safe write alone costs (temporary file, flush, replace) for the same bytes.
     start = Now();
     workspace::WriteFileSafely(work + L"written.bin", bytes);
     double safeWrite = Now() - start;
     start = Now();
-    form.RunCommand(app::EditMenuClearAll, app::Sender::Kind::Code);
+    form.RunCommand(command::EditMenuClearAll, command::Sender::Kind::Code);
     double clear = Now() - start;
-    form.ActiveEditor().SetModified(false);
-    form.RunCommand(app::FileMenuClose, app::Sender::Kind::Code);
+    form.documents().ActiveEditor().SetModified(false);
+    form.RunCommand(command::FileMenuClose, command::Sender::Kind::Code);
     if (!print) return;
 
     double wordpad = withWordpad ? Wordpad(argv[2], path) : 0;

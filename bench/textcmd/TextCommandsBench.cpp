@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "app/AppContext.h"
-#include "app/CommandIds.h"
+#include "command/CommandIds.h"
 #include "app/MainForm.h"
 #include "config/IniFile_win.h"
 #include "dialogs/ReplaceFormIds.h"
@@ -110,7 +110,7 @@ class Bench {
  public:
   explicit Bench(const std::wstring& folder) {
     ::CreateDirectoryW(folder.c_str(), nullptr);
-    context_.paths = app::AppPaths::ForFolders(folder, folder);
+    context_.paths = config::AppPaths::ForFolders(folder, folder);
     ini_ = std::make_unique<config::IniFile>(context_.paths.iniPath);
     context_.profile = ini_.get();
     context_.prompter = &prompter_;
@@ -129,15 +129,15 @@ class Bench {
   }
   ~Bench() {
     if (form_->hwnd()) {
-      form_->ActiveEditor().SetModified(false);
+      form_->documents().ActiveEditor().SetModified(false);
       ::DestroyWindow(form_->hwnd());
     }
   }
 
   // The document as the user has it before a command: loaded, laid out and painted.
   void Load(const std::wstring& text) {
-    form_->ReplaceActiveEditor([&](workspace::RichEditor& editor) { editor.StreamInText(text); });
-    form_->ActiveEditor().SetModified(false);
+    form_->documents().ReplaceActiveEditor([&](workspace::RichEditor& editor) { editor.StreamInText(text); });
+    form_->documents().ActiveEditor().SetModified(false);
     ::UpdateWindow(form_->hwnd());
     win::MessageLoop::PumpPending();
   }
@@ -146,19 +146,19 @@ class Bench {
   // and loading it into a fresh control.
   void WholeDocument(const char* name, unsigned command, const std::wstring& text) {
     Load(text);
-    form_->ActiveEditor().SetSelection(0, -1);
+    form_->documents().ActiveEditor().SetSelection(0, -1);
     double seconds = Time([&] { form_->RunCommand(command); });
     std::wstring result;
-    double out = Time([&] { result = form_->ActiveEditor().StreamOutText(); });
-    HWND panel = ::GetParent(form_->ActiveEditor().hwnd());
+    double out = Time([&] { result = form_->documents().ActiveEditor().StreamOutText(); });
+    HWND panel = ::GetParent(form_->documents().ActiveEditor().hwnd());
     Report(name, seconds, out + StreamIntoBareControl(panel, result),
-           out + StreamIntoBareControl(panel, result, form_->ActiveEditor().hwnd()));
+           out + StreamIntoBareControl(panel, result, form_->documents().ActiveEditor().hwnd()));
   }
 
   void ReplaceAll(const std::wstring& text, const wchar_t* search, const wchar_t* with) {
     Load(text);
-    form_->ActiveEditor().SetSelection(0, 0);
-    form_->RunCommand(app::SearchMenuReplace);
+    form_->documents().ActiveEditor().SetSelection(0, 0);
+    form_->RunCommand(command::SearchMenuReplace);
     HWND dialog = form_->ReplaceDialog();
     ::SetDlgItemTextW(dialog, IDC_REPLACE_SEARCH, search);
     ::SetDlgItemTextW(dialog, IDC_REPLACE_WITH, with);
@@ -167,10 +167,10 @@ class Bench {
                      reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDC_REPLACE_EVERYWHERE)));
     });
     ::ShowWindow(dialog, SW_HIDE);
-    std::wstring result = form_->ActiveEditor().StreamOutText();
-    HWND panel = ::GetParent(form_->ActiveEditor().hwnd());
+    std::wstring result = form_->documents().ActiveEditor().StreamOutText();
+    HWND panel = ::GetParent(form_->documents().ActiveEditor().hwnd());
     Report("Replace All, 100,000 matches", seconds, StreamIntoBareControl(panel, result),
-           StreamIntoBareControl(panel, result, form_->ActiveEditor().hwnd()));
+           StreamIntoBareControl(panel, result, form_->documents().ActiveEditor().hwnd()));
   }
 
   // What the choice between a change in place and a fresh control rests on.
@@ -179,17 +179,17 @@ class Bench {
       std::wstring text = Document(size, L"");
       for (long removed : {16L, 65'536L, 262'144L}) {
         Load(text);
-        workspace::RichEditor& editor = form_->ActiveEditor();
+        workspace::RichEditor& editor = form_->documents().ActiveEditor();
         editor.SetSelection(100'000, 100'000 + removed);
         double seconds = Time([&] { editor.ReplaceSelection(L"x", false); });
         std::printf("in place, %zu characters: removing %7ld %8.3f s\n", size, removed, seconds);
       }
       Load(text);
       std::wstring piece = Document(262'144, L"");
-      form_->ActiveEditor().SetSelection(100'000, 100'000);
-      double inserting = Time([&] { form_->ActiveEditor().ReplaceSelection(piece, false); });
+      form_->documents().ActiveEditor().SetSelection(100'000, 100'000);
+      double inserting = Time([&] { form_->documents().ActiveEditor().ReplaceSelection(piece, false); });
       std::printf("in place, %zu characters: inserting %7zu %8.3f s\n", size, piece.size(), inserting);
-      double loading = StreamIntoBareControl(form_->hwnd(), text, form_->ActiveEditor().hwnd());
+      double loading = StreamIntoBareControl(form_->hwnd(), text, form_->documents().ActiveEditor().hwnd());
       std::printf("loading %zu characters laid out %8.3f s (%.2f ms per thousand)\n", text.size(), loading,
                   loading * 1e6 / static_cast<double>(text.size()));
       std::fflush(stdout);
@@ -241,10 +241,10 @@ int wmain(int argc, wchar_t** argv) {
   if (only.empty() || only == L"replace") bench.ReplaceAll(Document(5'000'000, L"needle"), L"needle", L"pin");
   if (only.empty() || only == L"case") {
     std::wstring text = Document(5'000'000, L"");
-    bench.WholeDocument("Lower Case, 5 MB", app::FormatMenuLowerCase, text);
-    bench.WholeDocument("Capitalize, 5 MB", app::FormatMenuCapitalize, text);
-    bench.WholeDocument("Invert Case, 5 MB", app::FormatMenuInvertCase, text);
-    bench.WholeDocument("Sort Lines, 5 MB", app::FormatMenuSort, text);
+    bench.WholeDocument("Lower Case, 5 MB", command::FormatMenuLowerCase, text);
+    bench.WholeDocument("Capitalize, 5 MB", command::FormatMenuCapitalize, text);
+    bench.WholeDocument("Invert Case, 5 MB", command::FormatMenuInvertCase, text);
+    bench.WholeDocument("Sort Lines, 5 MB", command::FormatMenuSort, text);
   }
   ::CoUninitialize();
   return 0;

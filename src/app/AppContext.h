@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Paths.h"
+#include "config/Paths.h"
 #include "config/Profile.h"
 #include "win/Prompt.h"
 
@@ -16,7 +16,7 @@ namespace app {
 struct AppContext {
   win::Prompter* prompter = nullptr;
   config::Profile* profile = nullptr;
-  AppPaths paths;
+  config::AppPaths paths;
   bool trayMode = false;                 // UseSystemTray as read at start
   std::vector<std::wstring> arguments;   // command-line arguments, program name excluded
   // Plays a wave resource of the executable ("ID_WAVE1", "ID_WAVE2").

@@ -1,10 +1,12 @@
 #include "app/MainForm.h"
 
+#include "app/PendingCommands.h"
+
 #include <windows.h>
 
 #include <algorithm>
 
-#include "app/resource.h"
+#include "win/resource.h"
 #include "config/Keys.h"
 #include "win/Container.h"
 #include "win/DockLayout.h"
@@ -13,6 +15,7 @@
 #include "win/Text.h"
 
 namespace app {
+using namespace command;
 namespace keys = config::keys;
 
 namespace {
@@ -38,15 +41,6 @@ std::vector<win::Monitor> Monitors() {
   return monitors;
 }
 
-HFONT GuiFont() {
-  static HFONT font = [] {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
-    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    return ::CreateFontIndirectW(&metrics.lfMessageFont);
-  }();
-  return font;
-}
 }  // namespace
 
 // Forwards to the context's prompter while counting the prompt as modal work: a
@@ -90,9 +84,28 @@ class TMainForm::GuardedPrompter : public win::Prompter {
 };
 
 TMainForm::TMainForm(AppContext& context)
-    : guardedPrompter_(std::make_unique<GuardedPrompter>(*this)), context_(context) {}
+    : context_(context),
+      guardedPrompter_(std::make_unique<GuardedPrompter>(*this)),
+      help_(*this, commands_,
+            [this](const wchar_t* address) {
+              if (context_.shellOpen) context_.shellOpen(address, L"", SW_RESTORE);
+            }),
+      documents_(*this, commands_),
+      textCommands_(*this, documents_, commands_),
+      notepadCommands_(*this, documents_, commands_),
+      toolBar_(*context.profile, commands_),
+      tray_(*this, commands_, [this] { RestoreApplication(); }) {
+  RegisterFrameCommands();
+  RegisterPendingCommands(commands_);
+  documents_.onEditorKey = [this](WPARAM key) { return textCommands_.MemoKeyDown(key); };
+  documents_.setMenuPicture = [this](HMENU menu, unsigned id, int picture) { SetMenuImage(menu, id, picture); };
+  toolBar_.onDropDown = [this](int tag, POINT point) { documents_.ShowNewMenu(tag, point); };
+  toolBar_.onHint = [this](const std::wstring& hint) {
+    if (statusBarHints_) ShowHint(hint);
+  };
+}
 
-win::Prompter& TMainForm::prompter() { return *guardedPrompter_; }
+win::Prompter& TMainForm::Prompter() { return *guardedPrompter_; }
 
 TMainForm::~TMainForm() {
   if (accelerators_) ::DestroyAcceleratorTable(accelerators_);
@@ -137,7 +150,6 @@ void TMainForm::Show(int showCommand) {
 void TMainForm::FormCreate() {
   busy_ = false;
   firstTick_ = true;
-  tempFiles_.clear();
 
   int icon = profile().Read(keys::Icon);
   if (icon >= 0 && icon < 1000) {
@@ -155,22 +167,11 @@ void TMainForm::FormCreate() {
   BuildAccelerators();
   CreateBars();
   CreateStatusBar();
-  CreatePageControl();
-  BuildToolBar();
+  documents_.Create(hwnd());
+  toolBar_.Build();
 
   ::SetTimer(hwnd(), kMainTimer, 1, nullptr);
-
-  TabImages = profile().Read(keys::FileTabImage);
-  if (TabImages) {
-    HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    tabImageList_.reset(::ImageList_LoadImageW(instance, MAKEINTRESOURCEW(IDB_TAB_STATES), 16, 0, RGB(255, 0, 255),
-                                               IMAGE_BITMAP, LR_CREATEDIBSECTION));
-    LONG style = ::GetWindowLongW(pageControl_, GWL_STYLE);
-    ::SetWindowLongW(pageControl_, GWL_STYLE, style | TCS_FORCEICONLEFT);
-    TabCtrl_SetImageList(pageControl_, tabImageList_.get());
-  }
-
-  NewDocument(0, L"txt");
+  documents_.NewDocument(0, L"txt");
 
   sideBarWidth_ = profile().Read(keys::SideBarWidth);
   LayoutFrame();
@@ -180,15 +181,13 @@ void TMainForm::CreateBars() {
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
   DWORD barStyle = WS_CHILD | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN |
                    CCS_NODIVIDER;
-  toolBar_ = ::CreateWindowExW(0, TOOLBARCLASSNAMEW, L"", barStyle | TBSTYLE_WRAPABLE, 0, 0, 0, 0, hwnd(), nullptr,
-                               instance, nullptr);
-  ::SendMessageW(toolBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  toolBar_.Create(hwnd());
   formatBar_ = ::CreateWindowExW(0, TOOLBARCLASSNAMEW, L"", barStyle, 0, 0, 0, 0, hwnd(), nullptr, instance, nullptr);
   ::SendMessageW(formatBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   topSplitter_ = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_ETCHEDHORZ, 0, 0, 0, kTopSplitterHeight, hwnd(),
                                    nullptr, instance, nullptr);
   bool showToolBar = profile().Read(keys::ShowToolBar);
-  ::ShowWindow(toolBar_, showToolBar ? SW_SHOWNA : SW_HIDE);
+  ::ShowWindow(toolBar_.hwnd(), showToolBar ? SW_SHOWNA : SW_HIDE);
   ::ShowWindow(formatBar_, profile().Read(keys::ShowFormatBar) ? SW_SHOWNA : SW_HIDE);
   ::ShowWindow(topSplitter_, showToolBar ? SW_HIDE : SW_SHOWNA);
 }
@@ -212,22 +211,6 @@ void TMainForm::SetStatusParts() {
   ::SendMessageW(statusBar_, SB_SETPARTS, 5, reinterpret_cast<LPARAM>(edges));
 }
 
-void TMainForm::CreatePageControl() {
-  DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TCS_FOCUSNEVER;
-  if (profile().Read(keys::TryIt)) style |= TCS_HOTTRACK;
-  int tabStyle = profile().Read(keys::FileTabStyle);
-  if (tabStyle == 1)
-    style |= TCS_BUTTONS;
-  else if (tabStyle == 0 && profile().Read(keys::FileTabBelow))
-    style |= TCS_BOTTOM;
-  // Files dropped on the tabs are opened. WS_EX_ACCEPTFILES is all DragAcceptFiles
-  // sets; setting it here keeps the shell library from loading before the window shows.
-  pageControl_ = ::CreateWindowExW(WS_EX_ACCEPTFILES, WC_TABCONTROLW, L"", style, 0, 0, 0, 0, hwnd(), nullptr,
-                                   ::GetModuleHandleW(nullptr), nullptr);
-  ::SendMessageW(pageControl_, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
-  ::SetWindowSubclass(pageControl_, &TMainForm::PageControlWindowProc, 1, reinterpret_cast<DWORD_PTR>(this));
-}
-
 namespace {
 int BarHeight(HWND bar) {
   if (!bar || !(::GetWindowLongW(bar, GWL_STYLE) & WS_VISIBLE)) return 0;
@@ -248,7 +231,8 @@ void TMainForm::LayoutFrame() {
   RECT client;
   ::GetClientRect(hwnd(), &client);
   // A wrapping tool bar needs its width before it can tell its height.
-  if (toolBar_) ::MoveWindow(toolBar_, 0, 0, client.right, std::max<int>(BarHeight(toolBar_), 1), FALSE);
+  HWND toolBar = toolBar_.hwnd();
+  if (toolBar) ::MoveWindow(toolBar, 0, 0, client.right, std::max<int>(BarHeight(toolBar), 1), FALSE);
   int statusHeight = 0;
   if (Visible(statusBar_)) {
     RECT r;
@@ -259,32 +243,19 @@ void TMainForm::LayoutFrame() {
   }
   std::vector<win::DockItem> items = {
       {win::Dock::Top, Visible(topSplitter_) ? kTopSplitterHeight : 0},
-      {win::Dock::Top, BarHeight(toolBar_)},
+      {win::Dock::Top, BarHeight(toolBar)},
       {win::Dock::Top, BarHeight(formatBar_)},
       {win::Dock::Bottom, statusHeight},
       {win::Dock::Fill, 0},
   };
   auto rects = win::LayOut(items, {client.left, client.top, client.right, client.bottom});
-  HWND windows[] = {topSplitter_, toolBar_, formatBar_, statusBar_, pageControl_};
+  HWND windows[] = {topSplitter_, toolBar, formatBar_, statusBar_, documents_.PageControl()};
   for (size_t i = 0; i < rects.size(); ++i) {
     if (!windows[i]) continue;
     const win::DockRect& r = rects[i];
     ::MoveWindow(windows[i], r.left, r.top, r.width(), r.height(), TRUE);
   }
-  LayoutPages();
-}
-
-void TMainForm::LayoutPages() {
-  if (!pageControl_) return;
-  RECT r;
-  ::GetClientRect(pageControl_, &r);
-  TabCtrl_AdjustRect(pageControl_, FALSE, &r);
-  for (auto& slot : slots_) {
-    if (!slot) continue;
-    if (slot->number == ActiveSlot || Visible(slot->page))
-      ::MoveWindow(slot->page, r.left, r.top, std::max<int>(0, r.right - r.left), std::max<int>(0, r.bottom - r.top),
-                   TRUE);
-  }
+  documents_.LayoutPages();
 }
 
 void TMainForm::FormShow() {
@@ -314,7 +285,7 @@ void TMainForm::SaveWindowState() {
     profile().Write(keys::Width, r.right - r.left);
     profile().Write(keys::Height, r.bottom - r.top);
   }
-  profile().Write(keys::ShowToolBar, Visible(toolBar_));
+  profile().Write(keys::ShowToolBar, Visible(toolBar_.hwnd()));
   profile().Write(keys::ShowFormatBar, Visible(formatBar_));
   profile().Write(keys::ShowStatusBar, Visible(statusBar_));
   profile().Write(keys::AlwaysOnTop, alwaysOnTop_);
@@ -327,20 +298,54 @@ void TMainForm::SaveWindowState() {
 
 void TMainForm::FormClose() {
   SaveWindowState();
-  RemoveTrayIcon();
-  CloseTextCommands();
+  tray_.Remove();
+  textCommands_.Close();
 }
 
 void TMainForm::FormDestroy() {
   ::KillTimer(hwnd(), kMainTimer);
   ::KillTimer(hwnd(), kOpenTimer);
-  tempFiles_.clear();
+}
+
+bool TMainForm::FormCloseQuery() {
+  if (busy_) return false;
+  ModalScope scope(*this);
+  if (!documents_.CloseEveryDocument(profile().Read(keys::ReOpenLast))) return false;
+  HandBackPendingOpens();
+  return true;
 }
 
 void TMainForm::OnTimer(UINT_PTR id) {
   if (id == kMainTimer) TimerTimer();
-  if (id == kTrayTimer) TrayIconTimerTimer();
+  if (id == kTrayTimer) tray_.OnTimer();
   if (id == kOpenTimer) OpenTimerTimer();
+}
+
+void TMainForm::SetStatusText(int panel, const std::wstring& text) {
+  // A leading tab centres the text; the file name in panel 3 stays left-aligned.
+  std::wstring shown = panel != 3 ? L"\t" + text : text;
+  ::SendMessageW(statusBar_, SB_SETTEXTW, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(shown.c_str()));
+}
+
+std::wstring TMainForm::StatusText(int panel) const {
+  auto length = LOWORD(::SendMessageW(statusBar_, SB_GETTEXTLENGTHW, static_cast<WPARAM>(panel), 0));
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  ::SendMessageW(statusBar_, SB_GETTEXTW, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(length);
+  if (!text.empty() && text[0] == L'\t') text.erase(0, 1);
+  return text;
+}
+
+SYSTEMTIME TMainForm::Now() { return context_.now ? context_.now() : SYSTEMTIME{}; }
+
+void TMainForm::PlaySound(const wchar_t* resource) {
+  if (context_.playSound) context_.playSound(resource);
+}
+
+void TMainForm::RestoreApplication() {
+  ::ShowWindow(hwnd(), ::IsIconic(hwnd()) || !::IsWindowVisible(hwnd()) ? SW_RESTORE : SW_SHOW);
+  ::SetForegroundWindow(hwnd());
+  documents_.FocusActiveEditor();
 }
 
 
@@ -355,7 +360,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       LayoutFrame();
       return 0;
     case kTrayMessage:
-      TrayIconMessage(lParam);
+      tray_.OnMessage(lParam, trayMenu_.get(), [this](POINT point) { ShowPopupMenu(command::kTrayMenu, point); });
       return 0;
     case WM_TIMER:
       OnTimer(wParam);
@@ -381,7 +386,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam) FormShow();
       break;
     case WM_SETFOCUS:
-      FocusActiveEditor();
+      documents_.FocusActiveEditor();
       return 0;
     case WM_CLOSE:
       if (FormCloseQuery()) {
@@ -394,8 +399,8 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ENDSESSION:
       if (wParam)
         FormClose();
-      else if (TabCount() == 0)
-        NewDocument(0, L"txt");  // the session goes on after all
+      else if (documents_.TabCount() == 0)
+        documents_.NewDocument(0, L"txt");  // the session goes on after all
       return 0;
     case WM_DESTROY:
       FormDestroy();
@@ -404,7 +409,5 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
   return DefaultProc(message, wParam, lParam);
 }
-
-void TMainForm::FileMenuExitClick(const Sender&) { ::PostMessageW(hwnd(), WM_CLOSE, 0, 0); }
 
 }  // namespace app

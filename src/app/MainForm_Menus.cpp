@@ -3,21 +3,31 @@
 #include <vector>
 
 #include "app/MainForm.h"
-#include "app/resource.h"
 #include "chrome/ImageStrip_win.h"
 #include "config/Keys.h"
+#include "win/SystemInfo.h"
+#include "win/resource.h"
 
 namespace app {
+using namespace command;
 namespace keys = config::keys;
 
 namespace {
 
-std::wstring ItemCaption(const Command& command) {
+std::wstring ItemCaption(const Row& command) {
   std::wstring caption = command.caption;
   std::wstring shortcut = ShortcutText(command.shortcut);
-  if (command.id == TrayPopupMenuClose) shortcut = L"Alt+F4";
   if (!shortcut.empty()) caption += L"\t" + shortcut;
   return caption;
+}
+
+void RemoveItemAndSeparator(HMENU menu, unsigned id) {
+  int position = -1;
+  for (int i = 0, count = ::GetMenuItemCount(menu); i < count; ++i)
+    if (::GetMenuItemID(menu, i) == id) position = i;
+  if (position < 0) return;
+  ::DeleteMenu(menu, id, MF_BYCOMMAND);
+  ::DeleteMenu(menu, static_cast<UINT>(position), MF_BYPOSITION);  // its separator
 }
 
 void AppendItem(HMENU menu, unsigned id, const std::wstring& caption, HMENU submenu) {
@@ -41,7 +51,7 @@ HMENU TMainForm::BuildMenu(const MenuLine* lines, size_t count, size_t& index, i
       ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
       continue;
     }
-    const Command* command = FindCommand(line.id);
+    const Row* command = commands_.Find(line.id);
     HMENU submenu = nullptr;
     if (index < count && lines[index].depth > depth) submenu = BuildMenu(lines, count, index, depth + 1, top);
     ownerMenus_[line.id] = top;
@@ -78,68 +88,58 @@ void TMainForm::BuildMenus() {
   tabMenu_.reset(topMenus_[kTabMenu]);
   editorPopup_.reset(topMenus_[kEditorPopup]);
   trayMenu_.reset(topMenus_[kTrayMenu]);
+  // The system notepad of the NT family is guarded by the system: the Notepad Center
+  // is offered on the other systems only.
+  if (win::IsNtPlatform()) RemoveItemAndSeparator(topMenus_[kHelpMenu], HelpMenuNotepadCenter);
 }
-
-HMENU TMainForm::MenuOf(TopMenu menu) const { return topMenus_[menu]; }
 
 void TMainForm::BuildAccelerators() {
   std::vector<ACCEL> table;
-  for (const Command* command = CommandsBegin(); command != CommandsEnd(); ++command) {
-    if (!command->shortcut.virtualKey) continue;
+  for (const Row& command : commands_.Rows()) {
+    if (!command.shortcut.virtualKey || command.systemShortcut) continue;
     ACCEL accel{};
-    accel.fVirt = static_cast<BYTE>(FVIRTKEY | command->shortcut.modifiers);
-    accel.key = command->shortcut.virtualKey;
-    accel.cmd = static_cast<WORD>(command->id);
+    accel.fVirt = static_cast<BYTE>(FVIRTKEY | command.shortcut.modifiers);
+    accel.key = command.shortcut.virtualKey;
+    accel.cmd = static_cast<WORD>(command.id);
     table.push_back(accel);
   }
   accelerators_ = ::CreateAcceleratorTableW(table.data(), static_cast<int>(table.size()));
 }
 
-HACCEL TMainForm::Accelerators() const { return accelerators_; }
-
-void TMainForm::EnableItem(unsigned id, bool enabled) {
-  auto owner = ownerMenus_.find(id);
-  HMENU menu = owner != ownerMenus_.end() ? topMenus_[owner->second] : menuBar_;
-  ::EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-}
-
-void TMainForm::CheckItem(unsigned id, bool checked) {
-  auto owner = ownerMenus_.find(id);
-  HMENU menu = owner != ownerMenus_.end() ? topMenus_[owner->second] : menuBar_;
-  ::CheckMenuItem(menu, id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-}
-
-// Commands that are not available yet stay disabled wherever they show.
-void TMainForm::DisableUnavailable(HMENU menu) {
+// Every item of a menu and its submenus takes its command's enabled and checked state.
+void TMainForm::RefreshItems(HMENU menu) {
   for (int i = 0, count = ::GetMenuItemCount(menu); i < count; ++i) {
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE;
     if (!::GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info) || (info.fType & MFT_SEPARATOR)) continue;
     if (info.hSubMenu) {
-      DisableUnavailable(info.hSubMenu);
+      RefreshItems(info.hSubMenu);
       continue;
     }
-    const Command* command = FindCommand(info.wID);
-    if (command && !command->handler) ::EnableMenuItem(menu, static_cast<UINT>(i), MF_BYPOSITION | MF_GRAYED);
+    if (!commands_.Find(info.wID)) continue;  // the items of the Re-Open and New lists
+    auto position = static_cast<UINT>(i);
+    ::EnableMenuItem(menu, position, MF_BYPOSITION | (commands_.Enabled(info.wID) ? MF_ENABLED : MF_GRAYED));
+    ::CheckMenuItem(menu, position, MF_BYPOSITION | (commands_.Checked(info.wID) ? MF_CHECKED : MF_UNCHECKED));
   }
 }
 
 void TMainForm::RefreshMenu(TopMenu menu) {
-  switch (menu) {
-    case kFileMenu: FileMenuClick(); break;
-    case kEditMenu: EditMenuClick(); break;
-    case kSearchMenu: SearchMenuClick(); break;
-    case kFormatMenu: FormatMenuClick(); break;
-    case kDocumentMenu: DocumentMenuClick(); break;
-    case kFavoritesMenu: FavoritesMenuClick(); break;
-    case kViewMenu: ViewMenuClick(); break;
-    case kHelpMenu: HelpMenuClick(); break;
-    case kTabMenu: TabPopupMenuPopup(); break;
-    case kEditorPopup: PopupMenuPopup(); break;
-    case kTrayMenu: TrayPopupMenuPopup(); break;
-  }
-  if (topMenus_[menu]) DisableUnavailable(topMenus_[menu]);
+  if (menu == kFileMenu) documents_.FileMenuClick(topMenus_[kFileMenu], reopenMenu_);
+  if (menu == kTrayMenu) tray_.TrayPopupMenuPopup(topMenus_[kTrayMenu]);
+  if (topMenus_[menu] && documents_.Slot(documents_.ActiveSlot)) RefreshItems(topMenus_[menu]);
+}
+
+void TMainForm::CommandStatesChanged() {
+  // The rules look at the active document; between closing the last one and making
+  // the next there is none.
+  if (documents_.Slot(documents_.ActiveSlot)) toolBar_.Refresh();
+}
+
+void TMainForm::ShowPopupMenu(unsigned menu, POINT screenPoint) {
+  if (menu < kTabMenu || menu > kTrayMenu) return;
+  RefreshMenu(static_cast<TopMenu>(menu));
+  ::TrackPopupMenu(topMenus_[menu], TPM_LEFTALIGN | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0, hwnd(), nullptr);
 }
 
 void TMainForm::OnInitMenuPopup(HMENU menu) {
@@ -158,6 +158,7 @@ bool TMainForm::IsCommandEnabled(unsigned id) {
 bool TMainForm::IsCommandChecked(unsigned id) {
   auto owner = ownerMenus_.find(id);
   if (owner == ownerMenus_.end()) return false;
+  RefreshMenu(owner->second);
   UINT state = ::GetMenuState(topMenus_[owner->second], id, MF_BYCOMMAND);
   return state != static_cast<UINT>(-1) && (state & MF_CHECKED);
 }
@@ -170,25 +171,30 @@ bool TMainForm::Execute(unsigned id, Sender::Kind kind, int tag, bool refreshFir
   Sender sender{id, kind, tag};
   ModalScope scope(*this);
   try {
-    if (RunDynamicItem(sender)) return true;
+    if (documents_.RunDynamicItem(sender)) return true;
     if (refreshFirst && !IsCommandEnabled(id)) return false;
-    const Command* command = FindCommand(id);
-    if (!command || !command->handler) return false;
-    (this->*(command->handler))(sender);
+    const Row* command = commands_.Find(id);
+    if (!command || !command->run) return false;
+    command->run(sender);
   } catch (const std::exception& error) {
     // The program's top-level error display; the message loop goes on.
     win::ReportException(error);
   }
+  if (hwnd()) CommandStatesChanged();
   return true;
 }
 
 void TMainForm::OnCommand(unsigned id, unsigned code, HWND control) {
-  if (control && control != toolBar_) {
-    OnControlCommand(id, code, control);
+  if (control && control != toolBar_.hwnd()) {
+    if (code == EN_CHANGE) {
+      int slot = workspace::EditorTag(control);
+      workspace::DocumentSlot* document = documents_.Slot(slot);
+      if (document && document->changeAttached) documents_.MemoChange(slot);
+    }
     return;
   }
-  if (control == toolBar_) {
-    const Command* command = FindCommand(id);
+  if (control == toolBar_.hwnd()) {
+    const Row* command = commands_.Find(id);
     Execute(id, Sender::Kind::ToolButton, command ? command->toolbarTag : -1, false);
     return;
   }
@@ -213,68 +219,21 @@ void TMainForm::OnMenuSelect(unsigned item, unsigned flags, HMENU menu) {
   }
   std::wstring hint;
   if (!(flags & MF_POPUP) && !(flags & MF_SEPARATOR)) {
-    if (const Command* command = FindCommand(item)) hint = command->hint;
-    if (item == EditMenuInsertSymbol && insertSymbolForAll_) hint = L"Insert different characters into a document.";
-    hint = DynamicItemHint(item, hint);
+    hint = documents_.DynamicItemHint(item, commands_.Hint(item));
   }
   ShowHint(hint);
 }
 
 void TMainForm::ShowHint(const std::wstring& hint) { SetStatusText(3, hint); }
 
-void TMainForm::SearchMenuClick() {}
-void TMainForm::DocumentMenuClick() {}
-void TMainForm::FavoritesMenuClick() {}
-void TMainForm::TabPopupMenuPopup() {
-  bool hasFile = Active().hasFile;
-  for (unsigned id : {TabMenuDelete, TabMenuCopy, TabMenuMove}) EnableItem(id, hasFile);
-}
-
-bool TMainForm::RunDynamicItem(const Sender& sender) {
-  unsigned id = sender.command;
-  if (id >= ReopenMenuFirstFile && id <= ReopenMenuLastFile) {
-    LoadFavorite(sender);
-    return true;
-  }
-  if (id >= NewMenuFirstItem && id <= NewMenuLastItem) {
-    size_t item = id - NewMenuFirstItem;
-    Sender itemSender = sender;
-    itemSender.tag = item < newMenuTags_.size() ? newMenuTags_[item] : 0;
-    if (newMenuShowsTypes_)
-      NewMenuClick(itemSender);
-    else
-      FolderHistoryClick(itemSender);
-    return true;
-  }
-  return false;
-}
-
-std::wstring TMainForm::DynamicItemHint(unsigned id, const std::wstring& fallback) {
-  if (id >= ReopenMenuFirstFile && id <= ReopenMenuLastFile) {
-    size_t k = id - ReopenMenuFirstFile;
-    return k < reopenHints_.size() ? reopenHints_[k] : std::wstring();
-  }
-  if (id >= NewMenuFirstItem && id <= NewMenuLastItem) {
-    size_t item = id - NewMenuFirstItem;
-    return item < newMenuHints_.size() ? newMenuHints_[item] : std::wstring();
-  }
-  return fallback;
-}
-
-void TMainForm::OnControlCommand(unsigned, unsigned code, HWND control) {
-  int slot = workspace::EditorTag(control);
-  if (slot < 0) return;
-  auto* documentSlot = Slot(slot);
-  if (code == EN_CHANGE && documentSlot && documentSlot->changeAttached) MemoChange(slot);
-}
-
 LRESULT TMainForm::OnNotify(NMHDR& header) {
-  if (header.hwndFrom == toolBar_) return OnToolBarNotify(header);
-  if (header.code == TTN_GETDISPINFOW && ::GetParent(header.hwndFrom) == toolBar_) return OnToolTip(header);
-  if (header.hwndFrom == pageControl_) {
+  if (header.hwndFrom == toolBar_.hwnd()) return toolBar_.OnNotify(header);
+  if (header.code == TTN_GETDISPINFOW && ::GetParent(header.hwndFrom) == toolBar_.hwnd())
+    return toolBar_.OnToolTip(header);
+  if (header.hwndFrom == documents_.PageControl()) {
     if (header.code == TCN_SELCHANGE) {
-      PageControlChange();
-      FocusActiveEditor();
+      documents_.PageControlChange();
+      documents_.FocusActiveEditor();
     }
     return 0;
   }
@@ -282,8 +241,8 @@ LRESULT TMainForm::OnNotify(NMHDR& header) {
     RunCommand(SearchMenuFind);
     return 0;
   }
-  if (header.code == EN_SELCHANGE && workspace::EditorTag(header.hwndFrom) == ActiveSlot) {
-    MemoSelectionChange();
+  if (header.code == EN_SELCHANGE && workspace::EditorTag(header.hwndFrom) == documents_.ActiveSlot) {
+    documents_.MemoSelectionChange();
     return 0;
   }
   return 0;
@@ -320,7 +279,7 @@ void TMainForm::SetCommandImages(HMENU menu) {
       SetCommandImages(info.hSubMenu);
       continue;
     }
-    const Command* command = FindCommand(info.wID);
+    const Row* command = commands_.Find(info.wID);
     if (command && command->toolbarTag >= 0)
       SetItemPicture(menu, static_cast<UINT>(i), TRUE, static_cast<ULONG_PTR>(command->toolbarTag));
   }
@@ -336,7 +295,7 @@ bool TMainForm::MeasureMenuPicture(MEASUREITEMSTRUCT& item) {
 bool TMainForm::DrawMenuPicture(const DRAWITEMSTRUCT& item) {
   if (item.CtlType != ODT_MENU || item.itemData == 0) return false;
   ULONG_PTR picture = item.itemData - 1;
-  HIMAGELIST list = toolImages_.get();
+  HIMAGELIST list = toolBar_.Images();
   int index = static_cast<int>(picture);
   if (picture >= kMenuPicture) {
     if (!menuImageList_) menuImageList_.reset(chrome::LoadImageStrip(IDB_MENU_IMAGES));

@@ -15,7 +15,6 @@ bool IsExistingFile(const std::wstring& name) { return workspace::FileExists(nam
 // How long one go at the waiting documents may keep the window from answering.
 constexpr unsigned kFirstOpenSliceMs = 300;
 constexpr unsigned kOpenSliceMs = 100;
-constexpr DWORD kBatchPaintMs = 1000;
 }  // namespace
 
 void TMainForm::TimerTimer() {
@@ -47,11 +46,7 @@ void TMainForm::QueueOpens(std::vector<PendingOpen> items) {
 
 void TMainForm::RunPendingOpens(unsigned budgetMs) {
   DWORD start = ::GetTickCount();
-  // The tab strip is laid out and painted anew for every tab added, which with many
-  // wrapped rows costs more than opening the documents: while they open it is shown
-  // about once a second, and whole at the end.
-  if (!batchPaint_) batchPaint_.emplace(pageControl_);
-  refreshDeferred_ = true;
+  documents_.BeginBatch();
   while (!pendingOpens_.empty()) {
     PendingOpen item = std::move(pendingOpens_.front());
     pendingOpens_.pop_front();
@@ -62,15 +57,7 @@ void TMainForm::RunPendingOpens(unsigned budgetMs) {
     }
     if (::GetTickCount() - start >= budgetMs) break;
   }
-  refreshDeferred_ = false;
-  if (refreshPending_) {
-    refreshPending_ = false;
-    PageControlChange();
-  }
-  if (pendingOpens_.empty() || ::GetTickCount() - batchShownAt_ >= kBatchPaintMs) {
-    batchPaint_.reset();
-    batchShownAt_ = ::GetTickCount();
-  }
+  documents_.EndBatch(pendingOpens_.empty());
   if (pendingOpens_.empty())
     ::KillTimer(hwnd(), kOpenTimer);
   else
@@ -81,26 +68,26 @@ void TMainForm::RunPendingOpen(const PendingOpen& item) {
   using Kind = PendingOpen::Kind;
   switch (item.kind) {
     case Kind::ResetLimit:
-      LimitReported = false;
+      documents_.LimitReported = false;
       break;
     case Kind::HandOff: {
       std::wstring name = workspace::ShellPathName(item.name);
-      if (int tab = FindOpenTab(name); tab >= 0) {
-        ActivateTab(tab);
+      if (int tab = documents_.FindOpenTab(name); tab >= 0) {
+        documents_.ActivateTab(tab);
       } else {
-        LimitReported = false;  // every handed-over name meets the limit on its own
-        OpenDocument(name);
+        documents_.LimitReported = false;  // every handed-over name meets the limit on its own
+        documents_.OpenDocument(name);
       }
       break;
     }
     case Kind::File:
-      OpenDocument(item.name);
+      documents_.OpenDocument(item.name);
       break;
     case Kind::ReOpen:
-      if (!LimitReported && workspace::FileExists(item.name)) OpenDocument(item.name);
+      if (!documents_.LimitReported && workspace::FileExists(item.name)) documents_.OpenDocument(item.name);
       break;
     case Kind::ActivateFirst:
-      if (TabCount() > 0) ActivateTab(0);
+      if (documents_.TabCount() > 0) documents_.ActivateTab(0);
       break;
     case Kind::Print:
       PrintFromRequest();
@@ -132,35 +119,39 @@ void TMainForm::HandBackPendingOpens() {
 void TMainForm::PrintFromRequest() {
   if (printDialogOpen_) return;
   ++printRequests;
-  RunCommand(FileMenuPrint, Sender::Kind::Code);
+  RunCommand(command::FileMenuPrint, Sender::Kind::Code);
 }
 
 void TMainForm::FirstTickSetUp() {
   firstTick_ = false;
   ::SetTimer(hwnd(), kMainTimer, 500, nullptr);
-  FocusActiveEditor();
+  documents_.FocusActiveEditor();
   ::ShowWindow(statusBar_, profile().Read(keys::ShowStatusBar) ? SW_SHOWNA : SW_HIDE);
-  if (profile().Read(keys::ShowRuler)) ViewMenuRulerClick(Sender{ViewMenuRuler});
+  if (profile().Read(keys::ShowRuler)) ViewMenuRulerClick(Sender{command::ViewMenuRuler});
   sideBarState_ = profile().Read(keys::SideBarState);
 
   HandOffRequest commandLine = TokenizeCommandLine(context_.arguments, &IsExistingFile);
   std::vector<PendingOpen> opens{{PendingOpen::Kind::ResetLimit, L""}};
   for (const std::wstring& name : commandLine.names) opens.push_back({PendingOpen::Kind::File, name});
 
-  RefreshToolStates();
-  MemoSelectionChange();
+  CommandStatesChanged();
+  documents_.MemoSelectionChange();
   if (profile().Read(keys::FileTabWrap)) {
-    LONG style = ::GetWindowLongW(pageControl_, GWL_STYLE);
-    ::SetWindowLongW(pageControl_, GWL_STYLE, style | TCS_MULTILINE);
+    LONG style = ::GetWindowLongW(documents_.PageControl(), GWL_STYLE);
+    ::SetWindowLongW(documents_.PageControl(), GWL_STYLE, style | TCS_MULTILINE);
   }
-  if (context_.trayMode) CreateTrayIcon();
-  LoadFileTypes();
+  if (context_.trayMode) tray_.Create(appIconSmall_ ? appIconSmall_.get() : appIcon_.get());
+  documents_.LoadFileTypes();
   showHints_ = profile().Read(keys::ShowHints);
-  PlaySoundsOn = profile().Read(keys::PlaySounds);
-  if (profile().Read(keys::AlwaysOnTop)) ViewMenuAlwaysOnTopClick(Sender{ViewMenuAlwaysOnTop});
-  if (profile().Read(keys::StatusBarHints)) HelpMenuStatusBarHintsClick(Sender{HelpMenuStatusBarHints});
-  if (profile().Read(keys::ReOpenLast))
-    QueueReOpenLast(opens);
+  toolBar_.showTips = showHints_;
+  documents_.PlaySoundsOn = profile().Read(keys::PlaySounds);
+  if (profile().Read(keys::AlwaysOnTop)) ViewMenuAlwaysOnTopClick(Sender{command::ViewMenuAlwaysOnTop});
+  if (profile().Read(keys::StatusBarHints)) HelpMenuStatusBarHintsClick(Sender{command::HelpMenuStatusBarHints});
+  if (profile().Read(keys::ReOpenLast)) {
+    opens.push_back({PendingOpen::Kind::ResetLimit, L""});
+    for (std::wstring& name : documents_.ReOpenLastNames()) opens.push_back({PendingOpen::Kind::ReOpen, std::move(name)});
+    opens.push_back({PendingOpen::Kind::ActivateFirst, L""});
+  }
   else if (commandLine.print)
     opens.push_back({PendingOpen::Kind::Print, L""});
   LayoutFrame();

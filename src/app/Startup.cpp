@@ -78,7 +78,7 @@ void ShellOpen(const std::wstring& target, const std::wstring& directory, int sh
 
 int RunTarnwick(HINSTANCE, int showCommand) {
   AppContext context;
-  context.paths = AppPaths::ForFolders(ProgramFolder(), WindowsFolder());
+  context.paths = config::AppPaths::ForFolders(ProgramFolder(), WindowsFolder());
   ::SetCurrentDirectoryW(context.paths.programFolder.c_str());
   config::IniFile ini(context.paths.iniPath);
   context.profile = &ini;

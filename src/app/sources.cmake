@@ -3,10 +3,12 @@ list(APPEND TWK_PURE_SOURCES
   app/HandOff.cpp
 )
 list(APPEND TWK_WIN_SOURCES
-  app/Commands.cpp
   app/HandOffFile_win.cpp
   app/MainForm.cpp
   app/MainForm_Menus.cpp
   app/MainForm_Timer.cpp
+  app/MainForm_View.cpp
+  app/MenuLayout.cpp
+  app/PendingCommands.cpp
   app/Startup.cpp
 )

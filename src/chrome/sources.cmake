@@ -3,8 +3,7 @@ list(APPEND TWK_PURE_SOURCES
   chrome/ToolBarItems.cpp
 )
 list(APPEND TWK_WIN_SOURCES
-  chrome/MainForm_View.cpp
   chrome/ImageStrip_win.cpp
-  chrome/MainForm_ToolBar.cpp
-  chrome/MainForm_Tray.cpp
+  chrome/ToolBar_win.cpp
+  chrome/Tray_win.cpp
 )

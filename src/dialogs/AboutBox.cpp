@@ -5,7 +5,7 @@
 #include <iterator>
 #include <string>
 
-#include "app/resource.h"
+#include "win/resource.h"
 #include "dialogs/AboutBoxIds.h"
 #include "win/SystemInfo.h"
 

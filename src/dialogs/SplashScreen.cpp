@@ -1,6 +1,6 @@
 #include "dialogs/SplashScreen.h"
 
-#include "app/resource.h"
+#include "win/resource.h"
 
 namespace dialogs {
 namespace {

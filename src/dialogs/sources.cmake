@@ -2,7 +2,7 @@
 list(APPEND TWK_WIN_SOURCES
   dialogs/CharForm.cpp
   dialogs/AboutBox.cpp
-  dialogs/MainForm_Dialogs.cpp
+  dialogs/HelpCommands_win.cpp
   dialogs/NewFile.cpp
   dialogs/SplashScreen.cpp
 )

@@ -31,6 +31,7 @@ struct DocumentSlot {
   bool changeAttached = false;  // MemoChange runs on the editor's changes
   COLORREF background = RGB(255, 255, 255);
   TextFormat format;
+  std::wstring tempFile;  // the copy written for another program, deleted with the slot
 };
 
 // Events every editor carries; kept so that a fresh control gets them too.

@@ -7,12 +7,13 @@ list(APPEND TWK_PURE_SOURCES
 list(APPEND TWK_WIN_SOURCES
   workspace/DocumentFile_win.cpp
   workspace/DocumentSlot_win.cpp
-  workspace/MainForm_Close.cpp
-  workspace/MainForm_History.cpp
-  workspace/MainForm_New.cpp
-  workspace/MainForm_Open.cpp
-  workspace/MainForm_Save.cpp
-  workspace/MainForm_Slots.cpp
-  workspace/MainForm_Tabs.cpp
+  workspace/Documents_Close.cpp
+  workspace/Documents_Commands.cpp
+  workspace/Documents_History.cpp
+  workspace/Documents_New.cpp
+  workspace/Documents_Open.cpp
+  workspace/Documents_Save.cpp
+  workspace/Documents_Slots.cpp
+  workspace/Documents_Tabs.cpp
   workspace/RichEditor_win.cpp
 )

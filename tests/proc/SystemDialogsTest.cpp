@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/CommandIds.h"
+#include "command/CommandIds.h"
 #include "proc/ProcessHarness.h"
 #include "support/Scratch.h"
 #include "win/Handles.h"
@@ -55,7 +55,7 @@ TEST(Startup, TheFirstWindowLeavesTheDialogShellAndSoundLibrariesForLater) {
     EXPECT_FALSE(HasModule(process.get(), name))
         << name << " is loaded before it is needed (an ordinary import, or a call on the way to the first window)";
 
-  ::PostMessageW(main, WM_COMMAND, app::FileMenuOpen, 0);
+  ::PostMessageW(main, WM_COMMAND, command::FileMenuOpen, 0);
   MessageBoxSeen dialog = WaitForMessageBox(processId);
   ASSERT_NE(dialog.hwnd, nullptr) << "the delay-loaded open dialog did not come";
   EXPECT_EQ(dialog.title, L"Open");
@@ -88,7 +88,7 @@ TEST(Startup, TheRealSaveAsDialogOffersTheEncodingAndWritesTheChosenOne) {
   ASSERT_TRUE(WaitFor([&] { return (main = ShownMainWindow(processId)) != nullptr; }, 20000));
   ::Sleep(500);  // the first tick opens the file
 
-  ::PostMessageW(main, WM_COMMAND, app::FileMenuSaveAs, 0);
+  ::PostMessageW(main, WM_COMMAND, command::FileMenuSaveAs, 0);
   MessageBoxSeen dialog = WaitForMessageBox(processId);
   ASSERT_NE(dialog.hwnd, nullptr) << "no Save As dialog";
   HWND encoding = nullptr, breaks = nullptr;

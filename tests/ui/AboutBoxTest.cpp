@@ -2,7 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/CommandIds.h"
+#include "command/CommandIds.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/AboutBoxIds.h"
 #include "ui/Harness.h"
@@ -33,7 +33,7 @@ TEST_F(AboutBoxTest, CreditsScrollOnlyOnTheirPageAndEscapeCloses) {
                    reinterpret_cast<LPARAM>(dialog.Item(IDC_ABOUT_LINK)));
     ::PostMessageW(dialog.hwnd(), WM_COMMAND, IDCANCEL, 0);  // what Esc sends
   });
-  form().RunCommand(app::HelpMenuAbout);
+  form().RunCommand(command::HelpMenuAbout);
   EXPECT_EQ(caption, L"About Tarnwick");
   EXPECT_EQ(version, L"Version: 3.1");
   EXPECT_TRUE(creditsHiddenFirst);

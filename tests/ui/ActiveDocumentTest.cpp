@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "app/CommandIds.h"
+#include "command/CommandIds.h"
 #include "ui/Harness.h"
 #include "win/Encoding.h"
 
@@ -18,23 +18,23 @@ class ActiveDocumentTest : public MainFormTest {
     WriteBytes(context_.paths.handOffPath, ReadBytes(context_.paths.handOffPath) + win::ToAnsi(records));
   }
   bool IsOpen(const std::wstring& path) {
-    for (int tab = 0; tab < form().TabCount(); ++tab)
-      if (form().Slot(form().SlotOfTab(tab))->fileName == path) return true;
+    for (int tab = 0; tab < form().documents().TabCount(); ++tab)
+      if (form().documents().Slot(form().documents().SlotOfTab(tab))->fileName == path) return true;
     return false;
   }
-  HWND ActiveEditorWindow() { return form().ActiveEditor().hwnd(); }
+  HWND ActiveEditorWindow() { return form().documents().ActiveEditor().hwnd(); }
 };
 
 TEST_F(ActiveDocumentTest, AHandOffDuringTheSavePromptWaitsAndTheAnswerGoesToTheDocumentAskedAbout) {
   Start();
   std::wstring other = MakeFile(L"other.txt", "other");
-  form().OpenDocument(other);
+  form().documents().OpenDocument(other);
   SetEditorText(L"other edited");
   for (Answer answer : {Answer::Yes, Answer::No, Answer::Cancel}) {
     std::wstring name = L"asked" + std::to_wstring(static_cast<int>(answer)) + L".txt";
     std::wstring asked = MakeFile(name, "on disk");
     std::wstring handed = MakeFile(L"handed" + name, "handed");
-    form().OpenDocument(asked);
+    form().documents().OpenDocument(asked);
     SetEditorText(L"edited");
 
     ScriptedPrompter::Expected prompt{ScriptedPrompter::Expected::Kind::Message};
@@ -46,18 +46,18 @@ TEST_F(ActiveDocumentTest, AHandOffDuringTheSavePromptWaitsAndTheAnswerGoesToThe
       Pump(700);  // the real timer ticks too
     };
     prompter_.Expect(prompt);
-    form().RunCommand(app::FileMenuClose);
+    form().RunCommand(command::FileMenuClose);
 
     EXPECT_EQ(ReadBytes(asked), answer == Answer::Yes ? "edited" : "on disk");
     EXPECT_EQ(IsOpen(asked), answer == Answer::Cancel);
     EXPECT_FALSE(IsOpen(handed)) << "nothing was picked up while the question was open";
     ASSERT_TRUE(IsOpen(other));
-    EXPECT_TRUE(form().Slot(form().SlotOfTab(0))->editor.Modified()) << "the other document is untouched";
+    EXPECT_TRUE(form().documents().Slot(form().documents().SlotOfTab(0))->editor.Modified()) << "the other document is untouched";
     EXPECT_TRUE(PumpUntil([&] { return IsOpen(handed); }, 3000)) << "the record is opened afterwards";
     if (answer == Answer::Cancel) {
       prompter_.ExpectMessage(L"", Answer::No);
-      form().ActivateTab(form().TabCount() - 2);
-      form().RunCommand(app::FileMenuClose);
+      form().documents().ActivateTab(form().documents().TabCount() - 2);
+      form().RunCommand(command::FileMenuClose);
     }
   }
 }
@@ -67,29 +67,29 @@ TEST_F(ActiveDocumentTest, TheKeyboardFollowsTheDocumentShownOnEveryPath) {
   Start();
   ::SetForegroundWindow(form().hwnd());
   Pump(20);
-  form().OpenDocument(a);
+  form().documents().OpenDocument(a);
   EXPECT_EQ(::GetFocus(), ActiveEditorWindow()) << "open";
 
   HandOver(b + L" ");
   form().TimerTimer();
-  ASSERT_EQ(form().Active().fileName, b);
+  ASSERT_EQ(form().documents().Active().fileName, b);
   EXPECT_EQ(::GetFocus(), ActiveEditorWindow()) << "hand-off";
 
-  form().NewDocument(0, L"txt");
+  form().documents().NewDocument(0, L"txt");
   EXPECT_EQ(::GetFocus(), ActiveEditorWindow()) << "new";
 
   RECT tab;
   TabCtrl_GetItemRect(form().PageControl(), 0, &tab);
   ::SendMessageW(form().PageControl(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(tab.left + 4, tab.top + 4));
   ::SendMessageW(form().PageControl(), WM_LBUTTONUP, 0, MAKELPARAM(tab.left + 4, tab.top + 4));
-  ASSERT_EQ(form().Active().fileName, a);
+  ASSERT_EQ(form().documents().Active().fileName, a);
   EXPECT_EQ(::GetFocus(), ActiveEditorWindow()) << "tab click";
 
   ::SendMessageW(ActiveEditorWindow(), WM_SYSKEYDOWN, VK_RIGHT, 0x20000000);
-  ASSERT_EQ(form().Active().fileName, b);
+  ASSERT_EQ(form().documents().Active().fileName, b);
   EXPECT_EQ(::GetFocus(), ActiveEditorWindow()) << "Alt+Right";
 
-  form().RunCommand(app::FileMenuClose);
+  form().RunCommand(command::FileMenuClose);
   EXPECT_EQ(::GetFocus(), ActiveEditorWindow()) << "close";
 
   ::ShowWindow(form().hwnd(), SW_MINIMIZE);
@@ -99,9 +99,9 @@ TEST_F(ActiveDocumentTest, TheKeyboardFollowsTheDocumentShownOnEveryPath) {
   Pump(50);
   EXPECT_EQ(::GetFocus(), ActiveEditorWindow()) << "restore";
 
-  form().OpenDocument(c);
+  form().documents().OpenDocument(c);
   ::SendMessageW(ActiveEditorWindow(), WM_CHAR, L'x', 0);
-  EXPECT_EQ(form().ActiveEditor().Text(), L"xc") << "typing lands in the document shown";
+  EXPECT_EQ(form().documents().ActiveEditor().Text(), L"xc") << "typing lands in the document shown";
 }
 
 namespace {
@@ -110,8 +110,8 @@ HMENU g_tabMenu = nullptr;
 std::vector<UINT> g_states;
 void CALLBACK ReadTabMenu(HWND, UINT, UINT_PTR id, DWORD) {
   ::KillTimer(nullptr, id);
-  for (unsigned command : {app::TabMenuPrint, app::TabMenuCopy, app::TabMenuMove, app::TabMenuDelete,
-                           app::TabMenuRename, app::TabMenuProperties, app::TabMenuClose})
+  for (unsigned command : {command::TabMenuPrint, command::TabMenuCopy, command::TabMenuMove, command::TabMenuDelete,
+                           command::TabMenuRename, command::TabMenuProperties, command::TabMenuClose})
     g_states.push_back(::GetMenuState(g_tabMenu, command, MF_BYCOMMAND) & MF_GRAYED);
   ::EndMenu();
 }
@@ -119,8 +119,8 @@ void CALLBACK ReadTabMenu(HWND, UINT, UINT_PTR id, DWORD) {
 
 TEST_F(ActiveDocumentTest, TabMenuItemsWithoutACommandAreGreyedWhenTheMenuShows) {
   Start();
-  form().OpenDocument(MakeFile(L"a.txt", "a"));
-  g_tabMenu = form().MenuOf(app::kTabMenu);
+  form().documents().OpenDocument(MakeFile(L"a.txt", "a"));
+  g_tabMenu = form().MenuOf(command::kTabMenu);
   g_states.clear();
   ::SetTimer(nullptr, 0, 100, &ReadTabMenu);
   RECT tab;
@@ -138,13 +138,13 @@ TEST_F(ActiveDocumentTest, ADocumentSavedUnderAnotherSpellingIsFoundByItsFileSys
   std::wstring typed = path;
   for (wchar_t& ch : typed) ch = static_cast<wchar_t>(towupper(ch));
   prompter_.ExpectSave(typed);
-  form().RunCommand(app::FileMenuSaveAs);
-  EXPECT_EQ(form().Active().fileName, path) << "the name as the file system spells it";
+  form().RunCommand(command::FileMenuSaveAs);
+  EXPECT_EQ(form().documents().Active().fileName, path) << "the name as the file system spells it";
 
-  form().NewDocument(0, L"txt");
+  form().documents().NewDocument(0, L"txt");
   prompter_.ExpectMessage(path + L" is already open.\n\nOpen another copy from disk?", Answer::No);
-  form().OpenDocument(path);
-  EXPECT_EQ(form().TabCount(), 2);
+  form().documents().OpenDocument(path);
+  EXPECT_EQ(form().documents().TabCount(), 2);
 }
 
 TEST_F(ActiveDocumentTest, NamesStillWaitingWhenTheWindowClosesGoBackToParamDat) {
@@ -159,7 +159,7 @@ TEST_F(ActiveDocumentTest, NamesStillWaitingWhenTheWindowClosesGoBackToParamDat)
   form().TimerTimer();
   bool waiting = form().OpeningPending();
   std::vector<std::wstring> open;
-  for (int tab = 0; tab < form().TabCount(); ++tab) open.push_back(form().Slot(form().SlotOfTab(tab))->fileName);
+  for (int tab = 0; tab < form().documents().TabCount(); ++tab) open.push_back(form().documents().Slot(form().documents().SlotOfTab(tab))->fileName);
   Exit();
   std::string handedBack = ReadBytes(context_.paths.handOffPath);
   EXPECT_EQ(waiting, !handedBack.empty());

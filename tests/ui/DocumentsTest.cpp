@@ -4,7 +4,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include "app/CommandIds.h"
+#include "command/CommandIds.h"
 #include "dialogs/NewFileIds.h"
 #include "ui/Harness.h"
 #include "win/Encoding.h"
@@ -32,20 +32,20 @@ FILETIME WriteTime(const std::wstring& path) {
 class DocumentsTest : public MainFormTest {
  protected:
   void Open(const std::wstring& path) {
-    form().LimitReported = false;
-    form().OpenDocument(path);
+    form().documents().LimitReported = false;
+    form().documents().OpenDocument(path);
   }
-  std::wstring ActivePath() { return form().Active().fileName; }
+  std::wstring ActivePath() { return form().documents().Active().fileName; }
 };
 
 TEST_F(DocumentsTest, OpeningTakesOverTheUntouchedUntitledTab) {
   Start();
   std::wstring path = MakeFile(L"a.txt", "hello\r\nworld");
   Open(path);
-  ASSERT_EQ(form().TabCount(), 1);
-  EXPECT_EQ(form().TabCaption(0), L"a.txt");
+  ASSERT_EQ(form().documents().TabCount(), 1);
+  EXPECT_EQ(form().documents().TabCaption(0), L"a.txt");
   EXPECT_EQ(EditorText(), L"hello\rworld");
-  EXPECT_TRUE(form().Active().hasFile);
+  EXPECT_TRUE(form().documents().Active().hasFile);
   EXPECT_FALSE(editor().Modified());
   EXPECT_EQ(form().StatusText(3), path);
   EXPECT_EQ(IniValue(L"History", L"File0"), path);
@@ -53,11 +53,11 @@ TEST_F(DocumentsTest, OpeningTakesOverTheUntouchedUntitledTab) {
   SetEditorText(L"changed");
   std::wstring second = MakeFile(L"b.txt", "b");
   Open(second);
-  EXPECT_EQ(form().TabCount(), 2) << "a bound document is never taken over";
-  form().NewDocument(0, L"txt");
+  EXPECT_EQ(form().documents().TabCount(), 2) << "a bound document is never taken over";
+  form().documents().NewDocument(0, L"txt");
   SetEditorText(L"typed");
   Open(MakeFile(L"c.txt", "c"));
-  EXPECT_EQ(form().TabCount(), 4) << "a modified untitled document is not taken over either";
+  EXPECT_EQ(form().documents().TabCount(), 4) << "a modified untitled document is not taken over either";
 }
 
 TEST_F(DocumentsTest, AlreadyOpenAsksSwitchesOrOpensACopy) {
@@ -66,24 +66,24 @@ TEST_F(DocumentsTest, AlreadyOpenAsksSwitchesOrOpensACopy) {
   Open(path);
   prompter_.ExpectMessage(AlreadyOpenText(path), Answer::No);
   Open(path);
-  EXPECT_EQ(form().TabCount(), 1);
+  EXPECT_EQ(form().documents().TabCount(), 1);
   EXPECT_EQ(prompter_.messages.back().icon, win::Icon::Question);
   EXPECT_EQ(prompter_.messages.back().buttons, win::Buttons::YesNo);
   prompter_.ExpectMessage(AlreadyOpenText(path), Answer::Yes);
   Open(path);
-  EXPECT_EQ(form().TabCount(), 2);
+  EXPECT_EQ(form().documents().TabCount(), 2);
 
   ini_->WriteText(L"Main", L"AlreadyOpen", L"1");
-  form().ActivateTab(0);
-  form().NewDocument(0, L"txt");
+  form().documents().ActivateTab(0);
+  form().documents().NewDocument(0, L"txt");
   Open(path);
-  EXPECT_EQ(form().TabCount(), 3);
-  EXPECT_EQ(form().Active().fileName, path) << "switched to the open tab";
+  EXPECT_EQ(form().documents().TabCount(), 3);
+  EXPECT_EQ(form().documents().Active().fileName, path) << "switched to the open tab";
   ini_->WriteText(L"Main", L"AlreadyOpen", L"2");
   Open(path);
-  EXPECT_EQ(form().TabCount(), 3) << "another copy without asking, in the untouched untitled tab";
-  EXPECT_EQ(form().TabCaption(2), L"same.txt");
-  EXPECT_EQ(form().ActiveSlot, form().SlotOfTab(2));
+  EXPECT_EQ(form().documents().TabCount(), 3) << "another copy without asking, in the untouched untitled tab";
+  EXPECT_EQ(form().documents().TabCaption(2), L"same.txt");
+  EXPECT_EQ(form().documents().ActiveSlot, form().documents().SlotOfTab(2));
 }
 
 TEST_F(DocumentsTest, AShortSpellingOfAnOpenFileCountsAsOpen) {
@@ -99,7 +99,7 @@ TEST_F(DocumentsTest, AShortSpellingOfAnOpenFileCountsAsOpen) {
   for (wchar_t& c : upper) c = win::FoldCase(c);
   prompter_.ExpectMessage(AlreadyOpenText(path), Answer::No);
   Open(upper);
-  EXPECT_EQ(form().TabCount(), 1);
+  EXPECT_EQ(form().documents().TabCount(), 1);
 }
 
 TEST_F(DocumentsTest, FilesThatCannotBeOpenedAreReported) {
@@ -118,8 +118,8 @@ TEST_F(DocumentsTest, FilesThatCannotBeOpenedAreReported) {
     prompter_.ExpectMessage(L"Unable to open \"" + locked + L"\".\nThe file may be in use by another program.");
     Open(locked);
   }
-  EXPECT_EQ(form().TabCount(), 1);
-  EXPECT_FALSE(form().Active().hasFile);
+  EXPECT_EQ(form().documents().TabCount(), 1);
+  EXPECT_FALSE(form().documents().Active().hasFile);
   EXPECT_EQ(IniValue(L"History", L"File0"), L"<absent>") << "refused files are not recent";
 }
 
@@ -144,7 +144,7 @@ TEST_F(DocumentsTest, JournalFilesGetTheTimeAndDateAppended) {
   Open(path);
   EXPECT_EQ(EditorText(), L".LOG\rfirst entry\r1:05PM 12/31/2000\r");
   EXPECT_TRUE(editor().Modified());
-  EXPECT_EQ(form().TabImage(0), 1);
+  EXPECT_EQ(form().documents().TabImage(0), 1);
   Open(notJournal);
   EXPECT_FALSE(editor().Modified());
 }
@@ -155,14 +155,14 @@ TEST_F(DocumentsTest, ReadOnlyFilesOpenReadOnly) {
   Start();
   Open(path);
   EXPECT_TRUE(editor().ReadOnly());
-  EXPECT_EQ(form().TabImage(0), 2);
+  EXPECT_EQ(form().documents().TabImage(0), 2);
   ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST_F(DocumentsTest, AFileLongerThanTheLimitLoadsWhole) {
   Start();
   std::wstring path = MakeFile(L"long.txt", std::string(5000, 'x') + "\r\nend");
-  form().NewDocument(0, L"txt");
+  form().documents().NewDocument(0, L"txt");
   editor().SetMaxLength(1000);
   workspace::LoadDocument(editor(), path);
   EXPECT_EQ(editor().TextLength(), 5004);
@@ -175,8 +175,8 @@ TEST_F(DocumentsTest, HistoryOrderIsKeptForFilesOpenedAgain) {
   for (int i = 0; i < 8; ++i) paths.push_back(MakeFile(L"h" + std::to_wstring(i) + L".txt", "x"));
   for (const std::wstring& path : paths) Open(path);
   EXPECT_EQ(IniValue(L"History", L"File7"), paths[0]);
-  form().ActivateTab(0);
-  form().RunCommand(app::FileMenuClose);
+  form().documents().ActivateTab(0);
+  form().RunCommand(command::FileMenuClose);
   Open(paths[0]);
   EXPECT_EQ(IniValue(L"History", L"File7"), paths[0]) << "opened again, it keeps its place";
   EXPECT_EQ(IniValue(L"History", L"File0"), paths[7]);
@@ -187,8 +187,8 @@ TEST_F(DocumentsTest, HiddenReOpenMenuRecordsNothing) {
   Start();
   Open(MakeFile(L"a.txt", "x"));
   EXPECT_EQ(IniValue(L"History", L"File0"), L"<absent>");
-  form().IsCommandEnabled(app::FileMenuSave);  // opens the File menu's refresh
-  EXPECT_EQ(::GetMenuState(form().MenuOf(app::kFileMenu), app::FileMenuReOpen, MF_BYCOMMAND),
+  form().IsCommandEnabled(command::FileMenuSave);  // opens the File menu's refresh
+  EXPECT_EQ(::GetMenuState(form().MenuOf(command::kFileMenu), command::FileMenuReOpen, MF_BYCOMMAND),
             static_cast<UINT>(-1));
 }
 
@@ -196,8 +196,8 @@ TEST_F(DocumentsTest, OpenDialogOpensEverySelectedFileAndRecordsTheFirstFolder) 
   Start();
   std::wstring a = MakeFile(L"a.txt", "a"), b = MakeFile(L"b.txt", "b"), c = MakeFile(L"c.txt", "c");
   prompter_.ExpectOpen({a, b, c}, 2);
-  form().RunCommand(app::FileMenuOpen);
-  EXPECT_EQ(form().TabCount(), 3);
+  form().RunCommand(command::FileMenuOpen);
+  EXPECT_EQ(form().documents().TabCount(), 3);
   EXPECT_EQ(IniValue(L"History", L"File0"), c);
   EXPECT_EQ(IniValue(L"History", L"File2"), a);
   EXPECT_EQ(IniValue(L"DirHistory", L"Dir0"), folder_.path());
@@ -214,19 +214,19 @@ TEST_F(DocumentsTest, WithoutDropDownMenusTheFolderHistoryNeverChanges) {
   WriteIni("[Main]\r\nToolBarMenus=0\r\n");
   Start();
   prompter_.ExpectOpen({MakeFile(L"a.txt", "a")});
-  form().RunCommand(app::FileMenuOpen);
+  form().RunCommand(command::FileMenuOpen);
   EXPECT_EQ(IniValue(L"DirHistory", L"Dir0"), L"<absent>");
 }
 
 TEST_F(DocumentsTest, TheLimitIsReportedOncePerBatch) {
   Start();
-  for (int i = 1; i < 199; ++i) form().NewDocument(0, L"txt");
-  for (int slot = 0; slot < 199; ++slot) form().Slot(slot)->editor.SetModified(true);
+  for (int i = 1; i < 199; ++i) form().documents().NewDocument(0, L"txt");
+  for (int slot = 0; slot < 199; ++slot) form().documents().Slot(slot)->editor.SetModified(true);
   std::wstring a = MakeFile(L"a.txt", "a"), b = MakeFile(L"b.txt", "b"), c = MakeFile(L"c.txt", "c");
   prompter_.ExpectOpen({a, b, c});
   prompter_.ExpectMessage(L"You have reached the limit of opened files.");
-  form().RunCommand(app::FileMenuOpen);
-  EXPECT_EQ(form().TabCount(), 200);
+  form().RunCommand(command::FileMenuOpen);
+  EXPECT_EQ(form().documents().TabCount(), 200);
   EXPECT_EQ(IniValue(L"History", L"File0"), c) << "refused for want of a slot, still recorded";
 }
 
@@ -247,7 +247,7 @@ TEST_F(DocumentsTest, DroppedFilesOpenAndFoldersAreRefusedOneByOne) {
   prompter_.ExpectMessage(L"Access Denied.\n\nUnable to open a Folder.");
   prompter_.ExpectMessage(L"Access Denied.\n\nUnable to open a Folder.");
   ::SendMessageW(form().PageControl(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
-  EXPECT_EQ(form().TabCaption(0), L"a.txt");
+  EXPECT_EQ(form().documents().TabCaption(0), L"a.txt");
   EXPECT_EQ(::GetFocus(), editor().hwnd());
   EXPECT_TRUE(::GetWindowLongW(form().PageControl(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES) << "drops are accepted again";
 }
@@ -258,14 +258,14 @@ TEST_F(DocumentsTest, SaveWritesOnlyModifiedDocuments) {
   Open(path);
   FILETIME before = WriteTime(path);
   ::Sleep(20);
-  form().RunCommand(app::FileMenuSave);
+  form().RunCommand(command::FileMenuSave);
   FILETIME after = WriteTime(path);
   EXPECT_EQ(::CompareFileTime(&before, &after), 0) << "an unmodified document is not written";
   SetEditorText(L"new\r\ntext");
-  form().RunCommand(app::FileMenuSave);
+  form().RunCommand(command::FileMenuSave);
   EXPECT_EQ(ReadBytes(path), "new\r\ntext");
   EXPECT_FALSE(editor().Modified());
-  EXPECT_EQ(form().TabImage(0), 0);
+  EXPECT_EQ(form().documents().TabImage(0), 0);
   EXPECT_FALSE(form().IsToolEnabled(3));
 }
 
@@ -280,7 +280,7 @@ TEST_F(DocumentsTest, PlainTextRoundTripsEveryByteOfTheCodePage) {
   SetEditorText(EditorText() + L"!");
   editor().SetSelection(editor().TextLength() - 1, editor().TextLength());
   editor().ReplaceSelection(L"", false);
-  form().RunCommand(app::FileMenuSave);
+  form().RunCommand(command::FileMenuSave);
   EXPECT_EQ(ReadBytes(path), bytes);
 }
 
@@ -304,7 +304,7 @@ TEST_F(DocumentsTest, LineBreaksSurviveTheLoadersPieces) {
   SetEditorText(EditorText() + L"x");
   editor().SetSelection(editor().TextLength() - 1, editor().TextLength());
   editor().ReplaceSelection(L"", false);
-  form().RunCommand(app::FileMenuSave);
+  form().RunCommand(command::FileMenuSave);
   EXPECT_TRUE(ReadBytes(path) == bytes) << "saved unchanged";
 }
 
@@ -313,42 +313,42 @@ TEST_F(DocumentsTest, SaveAsProposesTheNameAndAFilterByExtension) {
   SetEditorText(L"x");
   std::wstring target = folder_ / L"saved.txt";
   prompter_.ExpectSave(target);
-  form().RunCommand(app::FileMenuSaveAs);
+  form().RunCommand(command::FileMenuSaveAs);
   const win::FileRequest& asked = prompter_.fileRequests.back();
   EXPECT_EQ(asked.fileName, L"Untitled01.txt");
   EXPECT_EQ(asked.filterIndex, 1);
   EXPECT_EQ(asked.initialDir, L"\\") << "never the document's folder";
   EXPECT_EQ(asked.title, L"Save As");
   EXPECT_TRUE(asked.overwritePrompt);
-  EXPECT_EQ(form().TabCaption(0), L"saved.txt");
+  EXPECT_EQ(form().documents().TabCaption(0), L"saved.txt");
   EXPECT_EQ(form().StatusText(3), target);
-  EXPECT_TRUE(form().Active().hasFile);
+  EXPECT_TRUE(form().documents().Active().hasFile);
   EXPECT_EQ(ReadBytes(target), "x");
 
-  form().SetTabCaption(form().ActiveSlot, L"Page.htm");
-  form().Active().fileName = folder_ / L"Page.htm";
+  form().documents().SetTabCaption(form().documents().ActiveSlot, L"Page.htm");
+  form().documents().Active().fileName = folder_ / L"Page.htm";
   prompter_.ExpectSaveCancelled();
-  form().RunCommand(app::FileMenuSaveAs);
+  form().RunCommand(command::FileMenuSaveAs);
   EXPECT_EQ(prompter_.fileRequests.back().filterIndex, 2);
   EXPECT_EQ(prompter_.fileRequests.back().defaultExt, L"htm");
-  form().Active().fileName = L"Notes";
+  form().documents().Active().fileName = L"Notes";
   prompter_.ExpectSaveCancelled();
-  form().RunCommand(app::FileMenuSaveAs);
+  form().RunCommand(command::FileMenuSaveAs);
   EXPECT_EQ(prompter_.fileRequests.back().filterIndex, 1);
 
   Open(MakeFile(L"other.txt", "o"));
-  EXPECT_EQ(form().TabCount(), 2) << "after Save As the tab is bound and never taken over";
+  EXPECT_EQ(form().documents().TabCount(), 2) << "after Save As the tab is bound and never taken over";
 }
 
 TEST_F(DocumentsTest, RichTextSavedUnderATxtNameReopensAsRichText) {
   Start();
-  form().NewDocument(1, L"rtf");
+  form().documents().NewDocument(1, L"rtf");
   SetEditorText(L"formatted");
   std::wstring target = folder_ / L"rich.txt";
   prompter_.ExpectSave(target);
-  form().RunCommand(app::FileMenuSaveAs);
+  form().RunCommand(command::FileMenuSaveAs);
   EXPECT_EQ(ReadBytes(target).substr(0, 5), "{\\rtf");
-  form().RunCommand(app::FileMenuClose);
+  form().RunCommand(command::FileMenuClose);
   Open(target);
   EXPECT_FALSE(editor().IsPlainText());
   EXPECT_EQ(EditorText().substr(0, 9), L"formatted");
@@ -361,13 +361,13 @@ TEST_F(DocumentsTest, AFailedSaveLeavesTheFileAndTheDocumentAsTheyWere) {
   SetEditorText(L"replacement");
   ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
   prompter_.ExpectMessage(L"");
-  form().RunCommand(app::FileMenuSave);
+  form().RunCommand(command::FileMenuSave);
   ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   ASSERT_FALSE(prompter_.messages.empty());
   EXPECT_NE(prompter_.messages.back().text.find(path), std::wstring::npos) << "the error names the file";
   EXPECT_EQ(ReadBytes(path), "original content");
   EXPECT_TRUE(editor().Modified());
-  EXPECT_EQ(form().Active().fileName, path);
+  EXPECT_EQ(form().documents().Active().fileName, path);
   WIN32_FIND_DATAW data;
   win::UniqueFind leftovers(::FindFirstFileW((folder_ / L"twk*.tmp").c_str(), &data));
   EXPECT_FALSE(leftovers.valid()) << "no temporary file is left behind";
@@ -376,35 +376,35 @@ TEST_F(DocumentsTest, AFailedSaveLeavesTheFileAndTheDocumentAsTheyWere) {
   std::wstring sub = folder_ / L"gone\\";
   ::CreateDirectoryW(sub.c_str(), nullptr);
   prompter_.ExpectSave(sub + L"kept.txt");
-  form().RunCommand(app::FileMenuSaveAs);
+  form().RunCommand(command::FileMenuSaveAs);
   ::DeleteFileW((sub + L"kept.txt").c_str());
   ::RemoveDirectoryW(sub.c_str());
   SetEditorText(L"second try");
   prompter_.ExpectMessage(L"");
-  form().RunCommand(app::FileMenuSave);
+  form().RunCommand(command::FileMenuSave);
   EXPECT_TRUE(editor().Modified());
-  EXPECT_EQ(form().Active().fileName, sub + L"kept.txt");
-  EXPECT_TRUE(form().Active().hasFile);
+  EXPECT_EQ(form().documents().Active().fileName, sub + L"kept.txt");
+  EXPECT_TRUE(form().documents().Active().hasFile);
 }
 
 TEST_F(DocumentsTest, SaveAllWalksFromTheActiveTabAndStopsOnCancel) {
   std::wstring a = MakeFile(L"a.txt", "a"), c = MakeFile(L"c.txt", "c");
   Start();
   Open(a);
-  form().NewDocument(0, L"txt");
+  form().documents().NewDocument(0, L"txt");
   SetEditorText(L"untitled");
   Open(c);
-  ASSERT_EQ(form().TabCount(), 3);
+  ASSERT_EQ(form().documents().TabCount(), 3);
   for (int tab = 0; tab < 3; ++tab) {
-    form().ActivateTab(tab);
+    form().documents().ActivateTab(tab);
     SetEditorText(L"changed " + std::to_wstring(tab));
   }
-  form().ActivateTab(0);
+  form().documents().ActivateTab(0);
   prompter_.ExpectSaveCancelled();
-  form().RunCommand(app::FileMenuSaveAll);
+  form().RunCommand(command::FileMenuSaveAll);
   EXPECT_EQ(ReadBytes(a), "changed 0");
-  EXPECT_EQ(form().Active().fileName, L"Untitled02.txt") << "the untitled tab became active for its dialog";
-  EXPECT_TRUE(form().Slot(form().SlotOfTab(2))->editor.Modified()) << "Cancel stops the walk";
+  EXPECT_EQ(form().documents().Active().fileName, L"Untitled02.txt") << "the untitled tab became active for its dialog";
+  EXPECT_TRUE(form().documents().Slot(form().documents().SlotOfTab(2))->editor.Modified()) << "Cancel stops the walk";
   EXPECT_EQ(ReadBytes(c), "c");
 }
 
@@ -413,31 +413,31 @@ TEST_F(DocumentsTest, AnsweringYesThenCancellingSaveAsKeepsTheDocument) {
   SetEditorText(L"precious");
   prompter_.ExpectMessage(L"Save changes to \"Untitled01.txt\"?", Answer::Yes);
   prompter_.ExpectSaveCancelled();
-  form().RunCommand(app::FileMenuClose);
+  form().RunCommand(command::FileMenuClose);
   EXPECT_EQ(EditorText(), L"precious");
   EXPECT_EQ(prompter_.messages.back().buttons, win::Buttons::YesNoCancel);
 
   prompter_.ExpectMessage(L"Save changes to \"Untitled01.txt\"?", Answer::No);
-  form().RunCommand(app::FileMenuClose);
+  form().RunCommand(command::FileMenuClose);
   EXPECT_EQ(EditorText(), L"");
   EXPECT_FALSE(editor().Modified());
 }
 
 TEST_F(DocumentsTest, CloseAllPromptsFromTheRightAndCancelKeepsTheRest) {
   Start();
-  form().NewDocument(0, L"txt");
-  form().NewDocument(0, L"txt");
-  form().ActivateTab(1);
+  form().documents().NewDocument(0, L"txt");
+  form().documents().NewDocument(0, L"txt");
+  form().documents().ActivateTab(1);
   SetEditorText(L"second");
   prompter_.ExpectMessage(L"Save changes to \"Untitled02.txt\"?", Answer::Cancel);
-  form().RunCommand(app::FileMenuCloseAll);
-  EXPECT_EQ(form().TabCount(), 2);
-  EXPECT_EQ(form().TabCaption(1), L"Untitled02.txt");
+  form().RunCommand(command::FileMenuCloseAll);
+  EXPECT_EQ(form().documents().TabCount(), 2);
+  EXPECT_EQ(form().documents().TabCaption(1), L"Untitled02.txt");
 
   prompter_.ExpectMessage(L"Save changes to \"Untitled02.txt\"?", Answer::No);
-  form().RunCommand(app::FileMenuCloseAll);
-  ASSERT_EQ(form().TabCount(), 1);
-  EXPECT_EQ(form().TabCaption(0), L"Untitled01.txt");
+  form().RunCommand(command::FileMenuCloseAll);
+  ASSERT_EQ(form().documents().TabCount(), 1);
+  EXPECT_EQ(form().documents().TabCaption(0), L"Untitled01.txt");
 }
 
 TEST_F(DocumentsTest, ExitRecordsTheOpenDocumentsAndTheNextStartReopensThem) {
@@ -445,10 +445,10 @@ TEST_F(DocumentsTest, ExitRecordsTheOpenDocumentsAndTheNextStartReopensThem) {
   std::wstring a = MakeFile(L"a.txt", "a"), b = MakeFile(L"b.txt", "b");
   Start();
   Open(a);
-  form().NewDocument(0, L"txt");
+  form().documents().NewDocument(0, L"txt");
   SetEditorText(L"scratch");
   Open(b);
-  ASSERT_EQ(form().TabCount(), 3);
+  ASSERT_EQ(form().documents().TabCount(), 3);
   prompter_.ExpectMessage(L"Save changes to \"Untitled02.txt\"?", Answer::No);
   Exit();
   EXPECT_EQ(IniValue(L"ReOpenLast", L"File0"), b);
@@ -456,9 +456,9 @@ TEST_F(DocumentsTest, ExitRecordsTheOpenDocumentsAndTheNextStartReopensThem) {
   EXPECT_EQ(IniValue(L"ReOpenLast", L"Count"), L"2");
 
   Start();
-  ASSERT_EQ(form().TabCount(), 2);
-  EXPECT_EQ(form().TabCaption(0), L"a.txt");
-  EXPECT_EQ(form().TabCaption(1), L"b.txt");
+  ASSERT_EQ(form().documents().TabCount(), 2);
+  EXPECT_EQ(form().documents().TabCaption(0), L"a.txt");
+  EXPECT_EQ(form().documents().TabCaption(1), L"b.txt");
   EXPECT_EQ(::SendMessageW(form().PageControl(), TCM_GETCURSEL, 0, 0), 0);
 }
 
@@ -478,20 +478,20 @@ TEST_F(DocumentsTest, ReloadKeepsTheFormatAndAsksFirst) {
   SetEditorText(L"edited");
   std::wstring question = L"You will loose any unsaved changes if you Reload.\n\nReload \"" + path + L"\" from disk?";
   prompter_.ExpectMessage(question, Answer::No);
-  form().RunCommand(app::FileMenuReload);
+  form().RunCommand(command::FileMenuReload);
   EXPECT_EQ(EditorText(), L"edited");
   prompter_.ExpectMessage(question, Answer::Yes);
-  form().RunCommand(app::FileMenuReload);
+  form().RunCommand(command::FileMenuReload);
   EXPECT_EQ(EditorText(), L"{\\rtf1 now rich}") << "the format is not detected again";
   EXPECT_FALSE(editor().Modified());
-  EXPECT_EQ(form().TabImage(0), 0);
+  EXPECT_EQ(form().documents().TabImage(0), 0);
 }
 
 TEST_F(DocumentsTest, FileCommandsNeedAFile) {
   Start();
-  for (unsigned id : {app::FileMenuDelete, app::FileMenuOpenFolder, app::FileMenuCopy, app::FileMenuMove,
-                      app::FileMenuReload})
+  for (unsigned id : {command::FileMenuDelete, command::FileMenuOpenFolder, command::FileMenuCopy, command::FileMenuMove,
+                      command::FileMenuReload})
     EXPECT_FALSE(form().IsCommandEnabled(id)) << id;
   Open(MakeFile(L"a.txt", "a"));
-  EXPECT_TRUE(form().IsCommandEnabled(app::FileMenuReload));
+  EXPECT_TRUE(form().IsCommandEnabled(command::FileMenuReload));
 }

@@ -2,7 +2,7 @@
 #include <windows.h>
 #include <richedit.h>
 
-#include "app/CommandIds.h"
+#include "command/CommandIds.h"
 #include "dialogs/CharForm.h"
 #include "dialogs/CharFormIds.h"
 #include "ui/Harness.h"
@@ -58,19 +58,19 @@ class EditTest : public MainFormTest {};
 
 TEST_F(EditTest, MenusFollowTheSelectionAndUndo) {
   Start();
-  EXPECT_FALSE(form().IsCommandEnabled(app::EditMenuUndo));
-  EXPECT_FALSE(form().IsCommandEnabled(app::EditMenuCut));
-  EXPECT_TRUE(form().IsCommandEnabled(app::EditMenuPaste));
-  EXPECT_TRUE(form().IsCommandEnabled(app::EditMenuClearAll));
-  EXPECT_FALSE(form().IsCommandEnabled(app::FormatMenuLowerCase));
-  EXPECT_FALSE(form().IsCommandEnabled(app::MenuCapitalize));
+  EXPECT_FALSE(form().IsCommandEnabled(command::EditMenuUndo));
+  EXPECT_FALSE(form().IsCommandEnabled(command::EditMenuCut));
+  EXPECT_TRUE(form().IsCommandEnabled(command::EditMenuPaste));
+  EXPECT_TRUE(form().IsCommandEnabled(command::EditMenuClearAll));
+  EXPECT_FALSE(form().IsCommandEnabled(command::FormatMenuLowerCase));
+  EXPECT_FALSE(form().IsCommandEnabled(command::MenuCapitalize));
   SetEditorText(L"some text");
   editor().SetSelection(0, 4);
-  EXPECT_TRUE(form().IsCommandEnabled(app::EditMenuUndo));
-  for (unsigned id : {app::EditMenuCut, app::EditMenuCopy, app::EditMenuDelete, app::MenuCut, app::MenuLowerCase,
-                      app::MenuTrimSpaces, app::FormatMenuLowerCase, app::FormatMenuNumber})
+  EXPECT_TRUE(form().IsCommandEnabled(command::EditMenuUndo));
+  for (unsigned id : {command::EditMenuCut, command::EditMenuCopy, command::EditMenuDelete, command::MenuCut, command::MenuLowerCase,
+                      command::MenuTrimSpaces, command::FormatMenuLowerCase, command::FormatMenuNumber})
     EXPECT_TRUE(form().IsCommandEnabled(id)) << id;
-  EXPECT_FALSE(form().IsCommandEnabled(app::FormatMenuBold)) << "rich-text items stay off in plain text";
+  EXPECT_FALSE(form().IsCommandEnabled(command::FormatMenuBold)) << "rich-text items stay off in plain text";
 }
 
 TEST_F(EditTest, AShortcutOfADisabledItemDoesNothing) {
@@ -78,10 +78,10 @@ TEST_F(EditTest, AShortcutOfADisabledItemDoesNothing) {
   SetEditorText(L"keep me");
   editor().SetSelection(2, 2);
   PutOnClipboard(form().hwnd(), L"clip", "");
-  ::SendMessageW(form().hwnd(), WM_COMMAND, MAKEWPARAM(app::EditMenuCut, 1), 0);
+  ::SendMessageW(form().hwnd(), WM_COMMAND, MAKEWPARAM(command::EditMenuCut, 1), 0);
   EXPECT_EQ(EditorText(), L"keep me");
   EXPECT_EQ(ClipboardText(), L"clip") << "Ctrl+X without a selection cuts nothing";
-  ::SendMessageW(form().hwnd(), WM_COMMAND, MAKEWPARAM(app::EditMenuInsertSymbol, 1), 0);
+  ::SendMessageW(form().hwnd(), WM_COMMAND, MAKEWPARAM(command::EditMenuInsertSymbol, 1), 0);
   EXPECT_EQ(prompter_.messages.size(), 0u) << "Insert Symbol is off for plain text: no dialog came";
 }
 
@@ -89,20 +89,20 @@ TEST_F(EditTest, CutCopyPasteDeleteAndSelectAll) {
   Start();
   SetEditorText(L"alpha beta");
   editor().SetSelection(0, 6);
-  form().RunCommand(app::EditMenuCut);
+  form().RunCommand(command::EditMenuCut);
   EXPECT_EQ(EditorText(), L"beta");
   EXPECT_EQ(ClipboardText(), L"alpha ");
   editor().SetSelection(4, 4);
-  form().RunCommand(app::EditMenuPaste);
+  form().RunCommand(command::EditMenuPaste);
   EXPECT_EQ(EditorText(), L"betaalpha ");
-  form().RunCommand(app::EditMenuSelectAll);
+  form().RunCommand(command::EditMenuSelectAll);
   EXPECT_EQ(editor().Selection().cpMin, 0);
   EXPECT_GE(editor().Selection().cpMax, 10);
   EXPECT_EQ(editor().SelectedText().substr(0, 10), L"betaalpha ");
   editor().SetSelection(0, 4);
-  form().RunCommand(app::EditMenuDelete);
+  form().RunCommand(command::EditMenuDelete);
   EXPECT_EQ(EditorText(), L"alpha ");
-  form().RunCommand(app::EditMenuUndo);
+  form().RunCommand(command::EditMenuUndo);
   EXPECT_EQ(EditorText(), L"betaalpha ");
 }
 
@@ -111,16 +111,16 @@ TEST_F(EditTest, PlainTextPasteInsertsAtTheSelectionAndKeepsTheRest) {
   SetEditorText(L"one three");
   PutOnClipboard(form().hwnd(), L"two ", "{\\rtf1\\ansi {\\b two }}");
   editor().SetSelection(4, 4);
-  form().RunCommand(app::EditMenuPaste);
+  form().RunCommand(command::EditMenuPaste);
   EXPECT_EQ(EditorText(), L"one two three");
-  form().RunCommand(app::EditMenuUndo);
+  form().RunCommand(command::EditMenuUndo);
   EXPECT_EQ(EditorText(), L"one three");
 }
 
 TEST_F(EditTest, PlainTextDocumentsPasteOnlyPlainText) {
   Start();
   PutOnClipboard(form().hwnd(), L"PLAIN VERSION", "{\\rtf1\\ansi {\\b RICH VERSION}}");
-  form().RunCommand(app::EditMenuPaste);
+  form().RunCommand(command::EditMenuPaste);
   EXPECT_EQ(EditorText(), L"PLAIN VERSION");
   SetEditorText(L"");
   // Shift+Insert goes through Paste as well.
@@ -131,15 +131,15 @@ TEST_F(EditTest, PlainTextDocumentsPasteOnlyPlainText) {
   EXPECT_EQ(form().StatusText(1), L"Insert") << "Shift+Insert does not flip the insert mode";
 
   editor().SetReadOnly(true);
-  form().RunCommand(app::EditMenuPaste);
+  form().RunCommand(command::EditMenuPaste);
   EXPECT_EQ(EditorText(), L"PLAIN VERSION");
 }
 
 TEST_F(EditTest, RichTextDocumentsPasteRichText) {
   Start();
-  form().NewDocument(1, L"rtf");
+  form().documents().NewDocument(1, L"rtf");
   PutOnClipboard(form().hwnd(), L"PLAIN VERSION", "{\\rtf1\\ansi {\\b RICH VERSION}}");
-  form().RunCommand(app::EditMenuPaste);
+  form().RunCommand(command::EditMenuPaste);
   EXPECT_EQ(EditorText(), L"RICH VERSION");
 }
 
@@ -147,36 +147,36 @@ TEST_F(EditTest, CopyAllAndClearAll) {
   Start();
   SetEditorText(L"all of it");
   editor().SetSelection(1, 1);
-  form().RunCommand(app::EditMenuCopyAll);
+  form().RunCommand(command::EditMenuCopyAll);
   EXPECT_EQ(ClipboardText(), L"all of it");
   EXPECT_EQ(editor().Selection().cpMin, 0);
   EXPECT_GE(editor().Selection().cpMax, 9) << "the whole text stays selected";
 
   editor().SetModified(false);
-  form().RunCommand(app::EditMenuClearAll);
+  form().RunCommand(command::EditMenuClearAll);
   EXPECT_EQ(EditorText(), L"");
   EXPECT_TRUE(editor().Modified());
   EXPECT_FALSE(editor().CanUndo()) << "Clear All cannot be undone";
-  EXPECT_EQ(form().TabImage(0), 1);
+  EXPECT_EQ(form().documents().TabImage(0), 1);
   EXPECT_TRUE(form().IsToolEnabled(3));
 
   SetEditorText(L"protected");
   editor().SetReadOnly(true);
-  form().RunCommand(app::EditMenuClearAll);
+  form().RunCommand(command::EditMenuClearAll);
   EXPECT_EQ(EditorText(), L"protected");
 }
 
 TEST_F(EditTest, TimeAndDateFollowTheFormats) {
   Start();
   now_ = SYSTEMTIME{2000, 12, 0, 31, 0, 7, 0, 0};
-  form().RunCommand(app::EditMenuTime);
+  form().RunCommand(command::EditMenuTime);
   EXPECT_EQ(EditorText(), L"12:07AM");
   SetEditorText(L"");
   now_.wHour = 13;
   now_.wMinute = 5;
-  form().RunCommand(app::EditInsertTimeAndDate);
+  form().RunCommand(command::EditInsertTimeAndDate);
   EXPECT_EQ(EditorText(), L"1:05PM 12/31/2000");
-  form().RunCommand(app::EditMenuUndo);
+  form().RunCommand(command::EditMenuUndo);
   EXPECT_EQ(EditorText(), L"1:05PM ") << "three insertions, each undone by itself";
 
   ini_->WriteText(L"Main", L"TimeFormat", L"2");
@@ -185,17 +185,17 @@ TEST_F(EditTest, TimeAndDateFollowTheFormats) {
   ::GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDATE, oldSeparator, 8);
   ::SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDATE, L".");
   SetEditorText(L"");
-  form().RunCommand(app::EditMenuDate);
+  form().RunCommand(command::EditMenuDate);
   ::SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDATE, oldSeparator);
   EXPECT_EQ(EditorText(), L"31.12.2000");
   SetEditorText(L"");
   now_.wHour = 0;
   now_.wMinute = 7;
-  form().RunCommand(app::EditMenuTime);
+  form().RunCommand(command::EditMenuTime);
   EXPECT_EQ(EditorText(), L"00:07");
 
   editor().SetReadOnly(true);
-  form().RunCommand(app::EditMenuTime);
+  form().RunCommand(command::EditMenuTime);
   EXPECT_EQ(EditorText(), L"00:07");
 }
 
@@ -219,7 +219,7 @@ TEST_F(EditTest, ControlYDeletesTheCaretLine) {
 
 TEST_F(EditTest, InsertSymbolPutsTheCharactersInTheChosenFont) {
   Start();
-  form().NewDocument(1, L"rtf");
+  form().documents().NewDocument(1, L"rtf");
   SetEditorText(L"ab");
   editor().SetSelection(1, 1);
   std::wstring fontShown;
@@ -230,7 +230,7 @@ TEST_F(EditTest, InsertSymbolPutsTheCharactersInTheChosenFont) {
     chars.AppendCell(34);  // 'B'
     ::PostMessageW(dialog.hwnd(), WM_COMMAND, IDOK, 0);
   });
-  form().RunCommand(app::EditMenuInsertSymbol);
+  form().RunCommand(command::EditMenuInsertSymbol);
   EXPECT_EQ(EditorText(), L"aABb");
   EXPECT_EQ(editor().Selection().cpMin, 1);
   EXPECT_EQ(editor().Selection().cpMax, 3) << "the inserted text stays selected";
@@ -241,7 +241,7 @@ TEST_F(EditTest, InsertSymbolPutsTheCharactersInTheChosenFont) {
 TEST_F(EditTest, InsertSymbolInPlainTextWhenAllowed) {
   WriteIni("[Main]\r\nPlainTextInsertSymbol=1\r\n[Editor]\r\nFont=DejaVu Sans Mono\r\n");
   Start();
-  EXPECT_TRUE(form().IsCommandEnabled(app::EditMenuInsertSymbol));
+  EXPECT_TRUE(form().IsCommandEnabled(command::EditMenuInsertSymbol));
   bool fontBoxEnabled = true;
   std::wstring fontShown;
   win::Dialog::SetTestHook([&](win::Dialog& dialog) {
@@ -249,7 +249,7 @@ TEST_F(EditTest, InsertSymbolInPlainTextWhenAllowed) {
     fontShown = dialog.Text(IDC_CHAR_FONTBOX);
     ::PostMessageW(dialog.hwnd(), WM_COMMAND, IDCANCEL, 0);
   });
-  form().RunCommand(app::EditMenuInsertSymbol);
+  form().RunCommand(command::EditMenuInsertSymbol);
   EXPECT_FALSE(fontBoxEnabled);
   EXPECT_EQ(fontShown, L"DejaVu Sans Mono");
   EXPECT_EQ(IniValue(L"Main", L"SymbolFont"), L"<absent>") << "Cancel writes nothing";

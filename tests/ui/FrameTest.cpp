@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/CommandIds.h"
+#include "command/CommandIds.h"
 #include "ui/Harness.h"
 #include "win/Encoding.h"
 #include "win/Handles.h"
@@ -29,8 +29,8 @@ TEST_F(FrameTest, FirstStartWithoutIniIsCentred445By400WithOneUntitledTab) {
   EXPECT_EQ(r.bottom - r.top, 400);
   EXPECT_EQ(r.left, (::GetSystemMetrics(SM_CXSCREEN) - 445) / 2);
   EXPECT_EQ(r.top, (::GetSystemMetrics(SM_CYSCREEN) - 400) / 2);
-  ASSERT_EQ(form().TabCount(), 1);
-  EXPECT_EQ(form().TabCaption(0), L"Untitled01.txt");
+  ASSERT_EQ(form().documents().TabCount(), 1);
+  EXPECT_EQ(form().documents().TabCaption(0), L"Untitled01.txt");
   EXPECT_EQ(form().StatusText(0), L"1:1");
   EXPECT_EQ(form().StatusText(1), L"Insert");
   EXPECT_EQ(form().StatusText(2), L"Plain Text");
@@ -80,7 +80,7 @@ TEST_F(FrameTest, GarbageInTheIniNeverCrashes) {
            "[Editor]\r\nFont=" + std::string(600, 'Q') + "\r\nSize=-4\r\nBGColor=$GGGGGG\r\nColor=0x\r\n"
            "[SideBar]\r\nWidth=-100000\r\n");
   Start();
-  EXPECT_EQ(form().TabCount(), 1);
+  EXPECT_EQ(form().documents().TabCount(), 1);
   EXPECT_TRUE(::IsWindow(form().hwnd()));
   SetEditorText(L"still works");
   EXPECT_EQ(EditorText(), L"still works");
@@ -119,12 +119,12 @@ TEST_F(FrameTest, ButtonsStyleAndTabsBelow) {
 
 TEST_F(FrameTest, TwoHundredDocumentsThenTheLimit) {
   Start();
-  for (int i = 1; i < 200; ++i) ASSERT_TRUE(form().NewDocument(0, L"txt"));
-  EXPECT_EQ(form().TabCount(), 200);
-  EXPECT_EQ(form().TabCaption(199), L"Untitled200.txt");
+  for (int i = 1; i < 200; ++i) ASSERT_TRUE(form().documents().NewDocument(0, L"txt"));
+  EXPECT_EQ(form().documents().TabCount(), 200);
+  EXPECT_EQ(form().documents().TabCaption(199), L"Untitled200.txt");
   prompter_.ExpectMessage(L"You have reached the limit of opened files.");
-  form().NewMenuClick({app::NewMenuFirstItem, app::Sender::Kind::Menu, 1});
-  EXPECT_EQ(form().TabCount(), 200) << "the 201st document changes nothing";
+  form().documents().NewMenuClick({command::NewMenuFirstItem, command::Sender::Kind::Menu, 1});
+  EXPECT_EQ(form().documents().TabCount(), 200) << "the 201st document changes nothing";
   ASSERT_EQ(prompter_.messages.size(), 1u);
   EXPECT_EQ(prompter_.messages[0].icon, win::Icon::Warning);
   EXPECT_EQ(prompter_.messages[0].title, L"Tarnwick");
@@ -132,39 +132,39 @@ TEST_F(FrameTest, TwoHundredDocumentsThenTheLimit) {
 
 TEST_F(FrameTest, ClosingReusesTheLowestSlotAndTheLastTabMakesANewOne) {
   Start();
-  form().NewDocument(0, L"txt");
-  form().NewDocument(1, L"rtf");
-  ASSERT_EQ(form().TabCaption(2), L"Untitled03.rtf");
+  form().documents().NewDocument(0, L"txt");
+  form().documents().NewDocument(1, L"rtf");
+  ASSERT_EQ(form().documents().TabCaption(2), L"Untitled03.rtf");
   EXPECT_EQ(form().StatusText(2), L"Rich Text");
-  form().ActivateTab(0);
-  form().RunCommand(app::FileMenuClose);
-  EXPECT_EQ(form().TabCaption(0), L"Untitled02.txt") << "the right-hand neighbour takes the place";
-  EXPECT_EQ(form().ActiveSlot, 1);
-  form().NewDocument(0, L"txt");
-  EXPECT_EQ(form().TabCaption(2), L"Untitled01.txt") << "slot 0 again, as the last tab";
-  form().ActivateTab(2);
-  form().RunCommand(app::FileMenuClose);
-  EXPECT_EQ(form().TabCaption(form().TabCount() - 1), L"Untitled03.rtf") << "the closed last tab's left neighbour";
-  form().RunCommand(app::FileMenuClose);
-  form().RunCommand(app::FileMenuClose);
-  ASSERT_EQ(form().TabCount(), 1);
-  EXPECT_EQ(form().TabCaption(0), L"Untitled01.txt");
+  form().documents().ActivateTab(0);
+  form().RunCommand(command::FileMenuClose);
+  EXPECT_EQ(form().documents().TabCaption(0), L"Untitled02.txt") << "the right-hand neighbour takes the place";
+  EXPECT_EQ(form().documents().ActiveSlot, 1);
+  form().documents().NewDocument(0, L"txt");
+  EXPECT_EQ(form().documents().TabCaption(2), L"Untitled01.txt") << "slot 0 again, as the last tab";
+  form().documents().ActivateTab(2);
+  form().RunCommand(command::FileMenuClose);
+  EXPECT_EQ(form().documents().TabCaption(form().documents().TabCount() - 1), L"Untitled03.rtf") << "the closed last tab's left neighbour";
+  form().RunCommand(command::FileMenuClose);
+  form().RunCommand(command::FileMenuClose);
+  ASSERT_EQ(form().documents().TabCount(), 1);
+  EXPECT_EQ(form().documents().TabCaption(0), L"Untitled01.txt");
 }
 
 TEST_F(FrameTest, AmpersandsInNamesShowLiterally) {
   Start();
-  form().SetTabCaption(form().ActiveSlot, L"Tom&Jerry.txt");
-  EXPECT_EQ(form().TabCaption(0), L"Tom&&Jerry.txt");
+  form().documents().SetTabCaption(form().documents().ActiveSlot, L"Tom&Jerry.txt");
+  EXPECT_EQ(form().documents().TabCaption(0), L"Tom&&Jerry.txt");
 }
 
 TEST_F(FrameTest, AShorterCaptionRepaintsWhereTheLongerOneWas) {
   Start();
   HWND tabs = form().PageControl();
-  form().SetTabCaption(form().ActiveSlot, L"A rather long document name.txt");
+  form().documents().SetTabCaption(form().documents().ActiveSlot, L"A rather long document name.txt");
   ::UpdateWindow(tabs);
   RECT longer{};
   TabCtrl_GetItemRect(tabs, 0, &longer);
-  form().SetTabCaption(form().ActiveSlot, L"a.txt");
+  form().documents().SetTabCaption(form().documents().ActiveSlot, L"a.txt");
   RECT shorter{};
   TabCtrl_GetItemRect(tabs, 0, &shorter);
   ASSERT_LT(shorter.right, longer.right);
@@ -176,9 +176,9 @@ TEST_F(FrameTest, AShorterCaptionRepaintsWhereTheLongerOneWas) {
 
 TEST_F(FrameTest, AltArrowsCycleTabsAndInsertFlipsTheMode) {
   Start();
-  form().NewDocument(0, L"txt");
-  form().NewDocument(0, L"txt");
-  form().ActivateTab(2);
+  form().documents().NewDocument(0, L"txt");
+  form().documents().NewDocument(0, L"txt");
+  form().documents().ActivateTab(2);
   HWND edit = editor().hwnd();
   ::SendMessageW(edit, WM_SYSKEYDOWN, VK_RIGHT, 1 << 29);
   EXPECT_EQ(::SendMessageW(form().PageControl(), TCM_GETCURSEL, 0, 0), 0) << "wraps from the last to the first";
@@ -187,8 +187,8 @@ TEST_F(FrameTest, AltArrowsCycleTabsAndInsertFlipsTheMode) {
 
   ::SendMessageW(editor().hwnd(), WM_KEYDOWN, VK_INSERT, 0);
   EXPECT_EQ(form().StatusText(1), L"Overwrite");
-  EXPECT_FALSE(form().Active().insertMode);
-  form().ActivateTab(0);
+  EXPECT_FALSE(form().documents().Active().insertMode);
+  form().documents().ActivateTab(0);
   EXPECT_EQ(form().StatusText(1), L"Insert") << "each document keeps its own mode";
 }
 
@@ -198,18 +198,18 @@ TEST_F(FrameTest, TypingSoundsOnlyWhenSwitchedOn) {
   ::SendMessageW(editor().hwnd(), WM_CHAR, L'a', 0);
   ::SendMessageW(editor().hwnd(), WM_CHAR, L'\r', 0);
   EXPECT_EQ(sounds_, (std::vector<std::wstring>{L"ID_WAVE1", L"ID_WAVE2"}));
-  form().PlaySoundsOn = false;
+  form().documents().PlaySoundsOn = false;
   ::SendMessageW(editor().hwnd(), WM_CHAR, L'b', 0);
   EXPECT_EQ(sounds_.size(), 2u);
 }
 
 TEST_F(FrameTest, TypingMarksTheTabModified) {
   Start();
-  EXPECT_EQ(form().TabImage(0), 0);
+  EXPECT_EQ(form().documents().TabImage(0), 0);
   ::SendMessageW(editor().hwnd(), WM_CHAR, L'x', 0);
   Pump();
   EXPECT_TRUE(editor().Modified());
-  EXPECT_EQ(form().TabImage(0), 1);
+  EXPECT_EQ(form().documents().TabImage(0), 1);
   EXPECT_TRUE(form().IsToolEnabled(3)) << "Save";
 }
 
@@ -217,13 +217,13 @@ TEST_F(FrameTest, TemporaryCopyIsMadeInTheCurrentFolderAndDeletedWithTheTab) {
   Start();
   ::SetCurrentDirectoryW(folder_.path().c_str());
   WriteBytes(folder_ / L"~TWK_TMP1.txt", "taken");
-  form().MakeTempFileName();
-  std::wstring temp = form().TempFileOf(form().ActiveSlot);
+  form().documents().MakeTempFileName();
+  std::wstring temp = form().documents().TempFileOf(form().documents().ActiveSlot);
   EXPECT_EQ(temp, folder_ / L"~TWK_TMP2.txt");
   WriteBytes(temp, "copy");
-  form().NewDocument(0, L"txt");
-  form().ActivateTab(0);
-  form().RunCommand(app::FileMenuClose);
+  form().documents().NewDocument(0, L"txt");
+  form().documents().ActivateTab(0);
+  form().RunCommand(command::FileMenuClose);
   EXPECT_FALSE(Exists(temp));
   EXPECT_TRUE(Exists(folder_ / L"~TWK_TMP1.txt")) << "only the slot's own copy goes";
 }
@@ -233,11 +233,11 @@ TEST_F(FrameTest, AFreshEditorTakesOverEveryState) {
   SetEditorText(L"line one\r\nline two\r\nline three");
   editor().SetReadOnly(true);
   editor().SetSelection(5, 8);
-  form().DocumentMenuWordWrapClick({});
+  form().documents().DocumentMenuWordWrapClick({});
   ::SendMessageW(editor().hwnd(), WM_KEYDOWN, VK_INSERT, 0);
   workspace::FontSpec before = editor().DefaultFont();
   HWND old = editor().hwnd();
-  form().ReplaceActiveEditor([](workspace::RichEditor& fresh) { fresh.StreamInText(L"line one\r\nline two\r\nline three"); });
+  form().documents().ReplaceActiveEditor([](workspace::RichEditor& fresh) { fresh.StreamInText(L"line one\r\nline two\r\nline three"); });
   EXPECT_NE(editor().hwnd(), old);
   EXPECT_FALSE(::IsWindow(old));
   EXPECT_TRUE(editor().IsPlainText());
@@ -249,7 +249,7 @@ TEST_F(FrameTest, AFreshEditorTakesOverEveryState) {
   EXPECT_EQ(editor().DefaultFont().name, before.name);
   EXPECT_EQ(editor().DefaultFont().points, before.points);
   EXPECT_TRUE(::IsWindowVisible(editor().hwnd()));
-  EXPECT_FALSE(form().Active().insertMode);
+  EXPECT_FALSE(form().documents().Active().insertMode);
   ::SendMessageW(editor().hwnd(), WM_CHAR, L'Z', 0);
   EXPECT_EQ(EditorText().find(L'Z'), std::wstring::npos) << "still read-only";
   editor().SetReadOnly(false);
@@ -257,5 +257,5 @@ TEST_F(FrameTest, AFreshEditorTakesOverEveryState) {
   ::SendMessageW(editor().hwnd(), WM_CHAR, L'Z', 0);
   Pump();
   EXPECT_EQ(EditorText().substr(0, 1), L"Z");
-  EXPECT_EQ(form().TabImage(0), 1) << "the change event is attached to the new control";
+  EXPECT_EQ(form().documents().TabImage(0), 1) << "the change event is attached to the new control";
 }

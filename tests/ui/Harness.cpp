@@ -161,7 +161,7 @@ void MainFormTest::SetUp() {
   win::SetExceptionDisplay(&ShowExceptionInTest);
   std::wstring windows = folder_ / L"Windows\\";
   ::CreateDirectoryW(windows.c_str(), nullptr);
-  context_.paths = app::AppPaths::ForFolders(folder_.path(), windows);
+  context_.paths = config::AppPaths::ForFolders(folder_.path(), windows);
   ini_ = std::make_unique<config::IniFile>(context_.paths.iniPath);
   context_.profile = ini_.get();
   context_.prompter = &prompter_;
@@ -174,7 +174,7 @@ void MainFormTest::TearDown() {
   if (form_ && form_->hwnd()) {
     // Leave without prompts: the test is over.
     for (int slot = 0; slot < workspace::kSlotCount; ++slot)
-      if (auto* s = form_->Slot(slot)) s->editor.SetModified(false);
+      if (auto* s = form_->documents().Slot(slot)) s->editor.SetModified(false);
     form_->SetBusy(false);
     ::DestroyWindow(form_->hwnd());
   }
@@ -200,7 +200,7 @@ void MainFormTest::Start() {
 }
 
 void MainFormTest::Exit() {
-  form_->RunCommand(app::FileMenuExit);
+  form_->RunCommand(command::FileMenuExit);
   PumpUntil([this] { return !form_->hwnd(); }, 3000);
   // The closed window asked the message loop to end; the test goes on.
   MSG msg;

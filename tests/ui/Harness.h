@@ -83,7 +83,7 @@ class MainFormTest : public ::testing::Test {
   // Closes the window as File > Exit does; the prompts it meets must be expected.
   void Exit();
   app::TMainForm& form() { return *form_; }
-  workspace::RichEditor& editor() { return form_->ActiveEditor(); }
+  workspace::RichEditor& editor() { return form_->documents().ActiveEditor(); }
   std::wstring IniValue(const wchar_t* section, const wchar_t* key);
   void SetEditorText(const std::wstring& text);  // as typing would: modified
   std::wstring EditorText() { return editor().Text(); }

@@ -1,7 +1,7 @@
 // The Re-Open submenu, the New dialog and the New and folder-history drop-downs.
 #include <windows.h>
 
-#include "app/CommandIds.h"
+#include "command/CommandIds.h"
 #include "dialogs/NewFileIds.h"
 #include "ui/Harness.h"
 #include "win/Encoding.h"
@@ -26,11 +26,11 @@ bool Enabled(HMENU menu, UINT position) {
 class HistoryMenuTest : public MainFormTest {
  protected:
   HMENU ReopenMenu() {
-    form().IsCommandEnabled(app::FileMenuOpen);  // runs the File menu's refresh
+    form().IsCommandEnabled(command::FileMenuOpen);  // runs the File menu's refresh
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = MIIM_SUBMENU;
-    ::GetMenuItemInfoW(form().MenuOf(app::kFileMenu), app::FileMenuReOpen, FALSE, &info);
+    ::GetMenuItemInfoW(form().MenuOf(command::kFileMenu), command::FileMenuReOpen, FALSE, &info);
     return info.hSubMenu;
   }
 };
@@ -57,19 +57,19 @@ TEST_F(HistoryMenuTest, EntriesShowShortEscapedNamesAndOpenTheFullPath) {
   EXPECT_TRUE(Enabled(menu, 0));
   EXPECT_EQ(ItemText(menu, 2), std::wstring(60, L'n') + L"...");
   EXPECT_EQ(ItemText(menu, 3), L"Tom&&Jerry.txt");
-  form().RunCommand(app::ReopenMenuFirstFile);
-  EXPECT_EQ(form().Active().fileName, longPath);
+  form().RunCommand(command::ReopenMenuFirstFile);
+  EXPECT_EQ(form().documents().Active().fileName, longPath);
   EXPECT_EQ(EditorText(), L"long");
 
   prompter_.ExpectMessage(L"The file \"C:\\Docs\\Tom&Jerry.txt\" does not exist.");
-  form().RunCommand(app::ReopenMenuFirstFile + 1);
+  form().RunCommand(command::ReopenMenuFirstFile + 1);
   EXPECT_EQ(IniValue(L"History", L"File1"), L"C:\\Docs\\Tom&Jerry.txt") << "a missing file stays listed";
 }
 
 TEST_F(HistoryMenuTest, ClearListEmptiesTheHistory) {
   WriteIni("[History]\r\nFile0=C:\\a.txt\r\n");
   Start();
-  form().RunCommand(app::ReopenMenuClearList);
+  form().RunCommand(command::ReopenMenuClearList);
   EXPECT_EQ(IniValue(L"History", L"File0"), L"<absent>");
   HMENU menu = ReopenMenu();
   EXPECT_EQ(ItemText(menu, 2), L"[Empty]");
@@ -88,11 +88,11 @@ TEST_F(HistoryMenuTest, NewDialogLoadsTheTypesFirstTemplate) {
     formatLabel = dialog.Text(IDC_NEW_FORMAT);
     ::PostMessageW(dialog.hwnd(), WM_COMMAND, IDOK, 0);
   });
-  form().RunCommand(app::FileMenuNew);
+  form().RunCommand(command::FileMenuNew);
   EXPECT_TRUE(checkedAndEnabled);
   EXPECT_EQ(formatLabel, L"Format: Plain Text");
-  ASSERT_EQ(form().TabCount(), 2);
-  EXPECT_EQ(form().TabCaption(1), L"Untitled02.diz");
+  ASSERT_EQ(form().documents().TabCount(), 2);
+  EXPECT_EQ(form().documents().TabCaption(1), L"Untitled02.diz");
   EXPECT_EQ(EditorText(), L"from the template");
   EXPECT_FALSE(editor().Modified());
 }
@@ -111,49 +111,49 @@ TEST_F(HistoryMenuTest, NewDialogKeepsTheLabelForOddFormatsAndMakesRichText) {
     templateEnabled = ::IsWindowEnabled(dialog.Item(IDC_NEW_TEMPLATE));
     ::PostMessageW(dialog.hwnd(), WM_COMMAND, IDOK, 0);
   });
-  form().RunCommand(app::FileMenuNew);
+  form().RunCommand(command::FileMenuNew);
   EXPECT_EQ(labelAfter, L"Format: Plain Text") << "format 7 leaves the label as it was";
   EXPECT_FALSE(templateEnabled);
-  EXPECT_EQ(form().TabCaption(1), L"Untitled02.odd");
+  EXPECT_EQ(form().documents().TabCaption(1), L"Untitled02.odd");
   EXPECT_FALSE(editor().IsPlainText());
 }
 
 TEST_F(HistoryMenuTest, NewDialogCancelDoesNothing) {
   Start();
   win::Dialog::SetTestHook([](win::Dialog& dialog) { ::PostMessageW(dialog.hwnd(), WM_COMMAND, IDCANCEL, 0); });
-  form().RunCommand(app::FileMenuNew);
-  EXPECT_EQ(form().TabCount(), 1);
+  form().RunCommand(command::FileMenuNew);
+  EXPECT_EQ(form().documents().TabCount(), 1);
 }
 
 TEST_F(HistoryMenuTest, NewDropDownUsesTheFirstPatternWithoutTemplate) {
   WriteBytes(folder_ / L"Template.htm", "template text");
   Start();
-  form().PrepareNewMenu(0);
-  form().RunCommand(app::NewMenuFirstItem + 1);
-  EXPECT_EQ(form().TabCaption(1), L"Untitled02.htm");
+  form().documents().PrepareNewMenu(0);
+  form().RunCommand(command::NewMenuFirstItem + 1);
+  EXPECT_EQ(form().documents().TabCaption(1), L"Untitled02.htm");
   EXPECT_EQ(EditorText(), L"");
 }
 
 TEST_F(HistoryMenuTest, FolderHistoryDropDown) {
   Start();
-  form().PrepareNewMenu(1);
-  HMENU menu = form().NewMenuHandle();
+  form().documents().PrepareNewMenu(1);
+  HMENU menu = form().documents().NewMenuHandle();
   ASSERT_EQ(::GetMenuItemCount(menu), 3);
   EXPECT_FALSE(Enabled(menu, 0));
   EXPECT_EQ(ItemText(menu, 2), L"[Empty]");
 
   WriteIni("[DirHistory]\r\nDir0=" + win::ToAnsi(folder_.path()) + "\r\nType0=3\r\n");
-  form().PrepareNewMenu(1);
-  menu = form().NewMenuHandle();
+  form().documents().PrepareNewMenu(1);
+  menu = form().documents().NewMenuHandle();
   EXPECT_TRUE(Enabled(menu, 0));
   EXPECT_EQ(ItemText(menu, 2), folder_.path());
   prompter_.ExpectOpenCancelled();
-  form().RunCommand(app::NewMenuFirstItem + 2);
+  form().RunCommand(command::NewMenuFirstItem + 2);
   EXPECT_EQ(prompter_.fileRequests.back().initialDir, folder_.path());
   EXPECT_EQ(prompter_.fileRequests.back().filterIndex, 3);
-  EXPECT_EQ(form().OpenInitialDir(), L"\\") << "the initial folder is restored";
+  EXPECT_EQ(form().documents().OpenInitialDir(), L"\\") << "the initial folder is restored";
 
-  form().PrepareNewMenu(1);
-  form().RunCommand(app::NewMenuFirstItem);
+  form().documents().PrepareNewMenu(1);
+  form().RunCommand(command::NewMenuFirstItem);
   EXPECT_EQ(IniValue(L"DirHistory", L"Dir0"), L"<absent>");
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/CommandIds.h"
+#include "command/CommandIds.h"
 #include "notepad/NotepadCenter.h"
 #include "notepad/NotepadCenterIds.h"
 #include "ui/Harness.h"
@@ -119,7 +119,7 @@ class NotepadCenterTest : public MainFormTest {
       if (atInit) atInit(*driver.center);
       ::SetTimer(nullptr, 0, 10, &DriveCenter);
     });
-    EXPECT_TRUE(form().RunCommand(app::HelpMenuNotepadCenter, app::Sender::Kind::Code));
+    EXPECT_TRUE(form().RunCommand(command::HelpMenuNotepadCenter, command::Sender::Kind::Code));
     win::Dialog::SetTestHook(nullptr);
     g_driver = nullptr;
     EXPECT_TRUE(driver.ran);
@@ -344,7 +344,7 @@ TEST_F(NotepadCenterTest, SaveToFileProposesLogTxtAndWritesTheLinesShown) {
   });
   ASSERT_EQ(prompter_.fileRequests.size(), 1u);
   EXPECT_EQ(Narrow(prompter_.fileRequests[0].fileName), "Log.txt");
-  EXPECT_EQ(Narrow(prompter_.fileRequests[0].filter), Narrow(form().OpenFilter())) << "the main window's filter";
+  EXPECT_EQ(Narrow(prompter_.fileRequests[0].filter), Narrow(form().documents().OpenFilter())) << "the main window's filter";
   // Every line, the last one included, ends in CR LF.
   EXPECT_EQ(ReadBytes(log), win::ToAnsi(shown) + "\r\n");
   EXPECT_EQ(Narrow(shown), Narrow(ReplacedStatus()));

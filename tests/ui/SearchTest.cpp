@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/CommandIds.h"
+#include "command/CommandIds.h"
 #include "dialogs/RenameBoxIds.h"
 #include "dialogs/ReplaceForm.h"
 #include "dialogs/SearchForm.h"
@@ -42,11 +42,11 @@ class SearchTest : public MainFormTest {
       dialog.SetChecked(IDC_FIND_ALL, all);
       ::PostMessageW(dialog.hwnd(), WM_COMMAND, IDOK, 0);
     });
-    form().RunCommand(app::SearchMenuFind);
+    form().RunCommand(command::SearchMenuFind);
     win::Dialog::SetTestHook(nullptr);
   }
   HWND OpenReplace() {
-    form().RunCommand(app::SearchMenuReplace);
+    form().RunCommand(command::SearchMenuReplace);
     return form().ReplaceDialog();
   }
   void FillReplace(const std::wstring& search, const std::wstring& with, bool matchCase = false, bool all = false) {
@@ -65,15 +65,15 @@ class SearchTest : public MainFormTest {
   // Three documents with these texts; the first tab is active at the end.
   void ThreeDocuments(const wchar_t* a, const wchar_t* b, const wchar_t* c) {
     SetEditorText(a);
-    ASSERT_TRUE(form().NewDocument(0, L"txt"));
+    ASSERT_TRUE(form().documents().NewDocument(0, L"txt"));
     SetEditorText(b);
-    ASSERT_TRUE(form().NewDocument(0, L"txt"));
+    ASSERT_TRUE(form().documents().NewDocument(0, L"txt"));
     SetEditorText(c);
-    for (int tab = 0; tab < 3; ++tab) form().Slot(form().SlotOfTab(tab))->editor.SetSelection(0, 0);
-    form().ActivateTab(0);
+    for (int tab = 0; tab < 3; ++tab) form().documents().Slot(form().documents().SlotOfTab(tab))->editor.SetSelection(0, 0);
+    form().documents().ActivateTab(0);
   }
-  workspace::RichEditor& EditorOfTab(int tab) { return form().Slot(form().SlotOfTab(tab))->editor; }
-  int ActiveTab() { return form().TabIndexOfSlot(form().ActiveSlot); }
+  workspace::RichEditor& EditorOfTab(int tab) { return form().documents().Slot(form().documents().SlotOfTab(tab))->editor; }
+  int ActiveTab() { return form().documents().TabIndexOfSlot(form().documents().ActiveSlot); }
 };
 
 TEST_F(SearchTest, FindNextWithNothingSearchedOpensFindWithItsDefaults) {
@@ -93,7 +93,7 @@ TEST_F(SearchTest, FindNextWithNothingSearchedOpensFindWithItsDefaults) {
     EXPECT_TRUE(::IsWindowEnabled(dialog.Item(IDOK)));
     ::PostMessageW(dialog.hwnd(), WM_COMMAND, IDCANCEL, 0);
   });
-  form().RunCommand(app::SearchMenuFindNext);
+  form().RunCommand(command::SearchMenuFindNext);
   EXPECT_TRUE(shown);
 }
 
@@ -103,13 +103,13 @@ TEST_F(SearchTest, OverlappingMatchesOneAfterAnotherThenTheEnd) {
   editor().SetSelection(0, 0);
   Find(L"aa");
   ExpectSelection(0, 2);
-  form().RunCommand(app::SearchMenuFindNext);
+  form().RunCommand(command::SearchMenuFindNext);
   ExpectSelection(1, 3);
-  form().RunCommand(app::SearchMenuFindNext, app::Sender::Kind::ToolButton, 37);
+  form().RunCommand(command::SearchMenuFindNext, command::Sender::Kind::ToolButton, 37);
   ExpectSelection(2, 4);
   EXPECT_EQ(form().StatusText(0), L"1:3") << "the position panel follows the match";
   prompter_.ExpectMessage(kEndOfDocument);
-  form().RunCommand(app::SearchMenuFindNext);
+  form().RunCommand(command::SearchMenuFindNext);
   ExpectSelection(2, 4);
   ASSERT_FALSE(prompter_.messages.empty());
   EXPECT_EQ(prompter_.messages.back().owner, form().hwnd());
@@ -120,7 +120,7 @@ TEST_F(SearchTest, OverlappingMatchesOneAfterAnotherThenTheEnd) {
     keptText = dialog.Text(IDC_FIND_EDIT) == L"aa" && !dialog.Checked(IDC_FIND_CASE);
     ::PostMessageW(dialog.hwnd(), WM_COMMAND, IDCANCEL, 0);
   });
-  form().RunCommand(app::SearchMenuFind);
+  form().RunCommand(command::SearchMenuFind);
   EXPECT_TRUE(keptText) << "Find opens with the last search text";
 }
 
@@ -133,19 +133,19 @@ TEST_F(SearchTest, CaseAndWholeWordOptions) {
   editor().SetSelection(0, 0);
   Find(L"cat", false, true);
   ExpectSelection(0, 3);
-  form().RunCommand(app::SearchMenuFindNext);
+  form().RunCommand(command::SearchMenuFindNext);
   ExpectSelection(9, 12, "'cats' is no whole word");
 }
 
 TEST_F(SearchTest, AllDocumentsGoesRoundTheTabs) {
   Start();
   ThreeDocuments(L"xx needle", L"nothing", L"none here");
-  form().ActivateTab(1);
+  form().documents().ActivateTab(1);
   Find(L"needle", false, false, true);
   EXPECT_EQ(ActiveTab(), 0) << "from the second tab by the third to the first";
   ExpectSelection(3, 9);
 
-  form().ActivateTab(1);
+  form().documents().ActivateTab(1);
   EditorOfTab(0).SetSelection(5, 5);
   EditorOfTab(1).SetSelection(3, 3);
   EditorOfTab(2).SetSelection(2, 2);
@@ -207,7 +207,7 @@ TEST_F(SearchTest, ReplaceAllBanana) {
   EXPECT_FALSE(editor().CanUndo());
 
   prompter_.ExpectMessage(kEndOfDocument);
-  form().RunCommand(app::SearchMenuFindNext);
+  form().RunCommand(command::SearchMenuFindNext);
   EXPECT_EQ(prompter_.messages.back().owner, form().hwnd()) << "Find Next repeats the dialog's search";
 }
 
@@ -237,8 +237,8 @@ TEST_F(SearchTest, ReplaceAllAndReadOnlyDocuments) {
   Start();
   ThreeDocuments(L"a", L"a", L"a");
   for (int tab = 0; tab < 3; ++tab) EditorOfTab(tab).SetModified(false);
-  form().ActivateTab(1);
-  form().RunCommand(app::DocumentMenuReadOnly);
+  form().documents().ActivateTab(1);
+  form().RunCommand(command::DocumentMenuReadOnly);
   FillReplace(L"a", L"b", false, true);
   prompter_.ExpectMessage(kReadOnly);
   Press(IDC_REPLACE_EVERYWHERE);
@@ -246,7 +246,7 @@ TEST_F(SearchTest, ReplaceAllAndReadOnlyDocuments) {
   prompter_.ExpectMessage(kReadOnly);
   Press(IDC_REPLACE_ONE);
 
-  form().ActivateTab(0);
+  form().documents().ActivateTab(0);
   prompter_.ExpectMessage(kEndOfDocuments);
   Press(IDC_REPLACE_EVERYWHERE);
   EXPECT_EQ(EditorOfTab(0).Text(), L"b");
@@ -277,7 +277,7 @@ TEST_F(SearchTest, ReplaceDialogStaysOnTopAndKeepsItsFieldsBetweenShowings) {
 
 TEST_F(SearchTest, ReplaceAllInRichTextKeepsTheFormattingBetweenMatches) {
   Start();
-  ASSERT_TRUE(form().NewDocument(1, L"rtf"));
+  ASSERT_TRUE(form().documents().NewDocument(1, L"rtf"));
   SetEditorText(L"cat BOLD cat");
   editor().SetSelection(4, 8);
   CHARFORMAT2W bold{};
@@ -342,7 +342,7 @@ class GoToLineTest : public SearchTest {
       if (number) dialog.SetText(IDC_RENAME_EDIT, number);
       ::PostMessageW(dialog.hwnd(), WM_COMMAND, number ? IDOK : IDCANCEL, 0);
     });
-    form().RunCommand(app::SearchMenuGoToLine);
+    form().RunCommand(command::SearchMenuGoToLine);
     win::Dialog::SetTestHook(nullptr);
     return shown;
   }

@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "app/CommandIds.h"
+#include "command/CommandIds.h"
 #include "dialogs/RenameBox.h"
 #include "dialogs/RenameBoxIds.h"
 #include "ui/Harness.h"
 #include "win/Encoding.h"
 
 using namespace uitest;
-using app::Sender;
+using command::Sender;
 
 namespace {
 
@@ -59,7 +59,7 @@ TEST_F(TextCommandsTest, CaseCommandsReplaceTheSelectionNotForUndoAndLeaveTheCar
   SetEditorText(L"say Hello WORLD now");
   editor().SetModified(false);
   Select(4, 15);
-  ASSERT_TRUE(form().RunCommand(app::FormatMenuLowerCase));
+  ASSERT_TRUE(form().RunCommand(command::FormatMenuLowerCase));
   EXPECT_EQ(EditorText(), L"say hello world now");
   EXPECT_EQ(Selection().cpMin, 15);
   EXPECT_EQ(Selection().cpMax, 15) << "nothing stays selected";
@@ -67,10 +67,10 @@ TEST_F(TextCommandsTest, CaseCommandsReplaceTheSelectionNotForUndoAndLeaveTheCar
   EXPECT_FALSE(editor().CanUndo()) << "the change is not recorded for Undo";
 
   Select(0, 3);
-  form().RunCommand(app::MenuUpperCase);
+  form().RunCommand(command::MenuUpperCase);
   EXPECT_EQ(EditorText(), L"SAY hello world now") << "the popup item runs the same handler";
   Select(4, 9);
-  form().RunCommand(app::FormatMenuUpperCase, Sender::Kind::ToolButton, 28);
+  form().RunCommand(command::FormatMenuUpperCase, Sender::Kind::ToolButton, 28);
   EXPECT_EQ(EditorText(), L"SAY HELLO world now") << "and so does the tool button";
 }
 
@@ -78,14 +78,14 @@ TEST_F(TextCommandsTest, CapitalizeAndInvertCaseAsTheUserSeesThem) {
   Start();
   SetEditorText(L"hello WORLD\tfoo-bar\r\u00C9COLE");
   Select(0, -1);
-  form().RunCommand(app::FormatMenuCapitalize);
+  form().RunCommand(command::FormatMenuCapitalize);
   EXPECT_EQ(EditorText(), L"Hello World\tFoo-bar\r\u00E9cole")
       << "a new line is a new word; an accented first letter is lowered and not raised";
   EXPECT_FALSE(form().Busy());
 
   SetEditorText(L"Hello, World 1 \u00E9\u00C9");
   Select(0, -1);
-  form().RunCommand(app::FormatMenuInvertCase, Sender::Kind::ToolButton, 30);
+  form().RunCommand(command::FormatMenuInvertCase, Sender::Kind::ToolButton, 30);
   EXPECT_EQ(EditorText(), L"hELLO, wORLD 1 \u00E9\u00C9");
 }
 
@@ -97,11 +97,11 @@ TEST_F(TextCommandsTest, TheThreeTrimsChosenBySender) {
     int tag;
     const wchar_t* expected;
   } cases[] = {
-      {app::FormatMenuTrimLeft, Sender::Kind::Menu, -1, L"a\rb  "},
-      {app::MenuTrimRight, Sender::Kind::Menu, -1, L"   a\r\t b"},
-      {app::FormatMenuTrimSpaces, Sender::Kind::ToolButton, 33, L"a\rb"},
-      {app::FormatMenuTrimLeft, Sender::Kind::ToolButton, 31, L"a\rb  "},
-      {app::MenuTrimSpaces, Sender::Kind::Menu, -1, L"a\rb"},
+      {command::FormatMenuTrimLeft, Sender::Kind::Menu, -1, L"a\rb  "},
+      {command::MenuTrimRight, Sender::Kind::Menu, -1, L"   a\r\t b"},
+      {command::FormatMenuTrimSpaces, Sender::Kind::ToolButton, 33, L"a\rb"},
+      {command::FormatMenuTrimLeft, Sender::Kind::ToolButton, 31, L"a\rb  "},
+      {command::MenuTrimSpaces, Sender::Kind::Menu, -1, L"a\rb"},
   };
   for (const Case& c : cases) {
     SetEditorText(L"   a\r\n\t b  ");
@@ -115,7 +115,7 @@ TEST_F(TextCommandsTest, TrimOfASelectionEndingWithABreakJoinsTheNextLine) {
   Start();
   SetEditorText(L"x \r\ny");
   Select(0, 3);
-  form().RunCommand(app::FormatMenuTrimRight);
+  form().RunCommand(command::FormatMenuTrimRight);
   EXPECT_EQ(EditorText(), L"xy");
   EXPECT_EQ(Selection().cpMin, 1);
 }
@@ -124,25 +124,25 @@ TEST_F(TextCommandsTest, SortLines) {
   Start();
   SetEditorText(L"b\r\nB\r\na\r\nc");
   Select(0, -1);
-  form().RunCommand(app::FormatMenuSort);
+  form().RunCommand(command::FormatMenuSort);
   std::wstring text = EditorText();
   EXPECT_TRUE(text == L"a\rb\rB\rc" || text == L"a\rB\rb\rc") << Utf8(text);
 
   SetEditorText(L"zz\r\nyy\r\nxx");
   editor().SetModified(false);
   Select(4, 5);
-  form().RunCommand(app::FormatMenuSort, Sender::Kind::ToolButton, 34);
+  form().RunCommand(command::FormatMenuSort, Sender::Kind::ToolButton, 34);
   EXPECT_EQ(EditorText(), L"zz\ryy\rxx") << "a selection inside a line sorts that line alone";
   EXPECT_TRUE(editor().Modified());
 
   SetEditorText(L"c\r\nb\r\na\r\n");
   Select(0, -1);
-  form().RunCommand(app::FormatMenuSort);
+  form().RunCommand(command::FormatMenuSort);
   EXPECT_EQ(EditorText(), L"a\rb\rc") << "after Select All the final break goes";
 
   SetEditorText(L"c\r\nb\r\na\r\nz");
   Select(0, 6);
-  form().RunCommand(app::FormatMenuSort);
+  form().RunCommand(command::FormatMenuSort);
   EXPECT_EQ(EditorText(), L"a\rb\rc\rz") << "a selection ending at a line start neither takes in nor doubles a line";
   EXPECT_EQ(Selection().cpMin, 6);
 }
@@ -152,7 +152,7 @@ TEST_F(TextCommandsTest, NumberLinesAsksForTheStartingNumber) {
   SetEditorText(L"x\r\n\r\ny");
   Select(0, -1);
   AnswerPrompt(L"9");
-  form().RunCommand(app::FormatMenuNumber);
+  form().RunCommand(command::FormatMenuNumber);
   EXPECT_EQ(EditorText(), L"9. x\r10. \r11. y");
   EXPECT_EQ(promptCaption_, L"Tarnwick - Starting Number");
   EXPECT_EQ(promptLabel_, L"&Number:");
@@ -163,13 +163,13 @@ TEST_F(TextCommandsTest, NumberLinesAsksForTheStartingNumber) {
   SetEditorText(L"p\r\nq");
   Select(0, 1);
   AnswerPrompt(L"007");
-  form().RunCommand(app::FormatMenuSort, Sender::Kind::ToolButton, 35);
+  form().RunCommand(command::FormatMenuSort, Sender::Kind::ToolButton, 35);
   EXPECT_EQ(EditorText(), L"7. p\rq") << "leading zeros are allowed; only the selected line is numbered";
 
   editor().SetModified(false);
   Select(0, -1);
   AnswerPrompt(nullptr);
-  form().RunCommand(app::FormatMenuNumber);
+  form().RunCommand(command::FormatMenuNumber);
   EXPECT_EQ(EditorText(), L"7. p\rq") << "Cancel changes nothing";
   EXPECT_FALSE(editor().Modified());
 }
@@ -178,12 +178,12 @@ TEST_F(TextCommandsTest, NothingHappensOnAReadOnlyDocument) {
   Start();
   SetEditorText(L"  Mixed Case\r\nb\r\na  ");
   editor().SetModified(false);
-  form().RunCommand(app::DocumentMenuReadOnly);
+  form().RunCommand(command::DocumentMenuReadOnly);
   ASSERT_TRUE(editor().ReadOnly());
   win::Dialog::SetTestHook([](win::Dialog&) { ADD_FAILURE() << "no prompt on a read-only document"; });
-  for (unsigned command : {app::FormatMenuLowerCase, app::FormatMenuUpperCase, app::FormatMenuCapitalize,
-                           app::FormatMenuInvertCase, app::FormatMenuTrimLeft, app::FormatMenuTrimRight,
-                           app::FormatMenuTrimSpaces, app::FormatMenuSort, app::FormatMenuNumber, app::MenuLowerCase}) {
+  for (unsigned command : {command::FormatMenuLowerCase, command::FormatMenuUpperCase, command::FormatMenuCapitalize,
+                           command::FormatMenuInvertCase, command::FormatMenuTrimLeft, command::FormatMenuTrimRight,
+                           command::FormatMenuTrimSpaces, command::FormatMenuSort, command::FormatMenuNumber, command::MenuLowerCase}) {
     Select(0, -1);
     form().RunCommand(command);
     EXPECT_EQ(EditorText(), L"  Mixed Case\rb\ra  ") << "command " << command;
@@ -203,7 +203,7 @@ TEST_F(TextCommandsTest, ClosingIsRefusedWhileCapitalizeRunsAndWorksAfterwards) 
   g_duringPump = [&] { busyWhilePumping = form().Busy(); };
   ::SetTimer(nullptr, 0, 1, &RunDuringPump);
   ::Sleep(20);
-  form().RunCommand(app::FormatMenuCapitalize);
+  form().RunCommand(command::FormatMenuCapitalize);
   EXPECT_TRUE(busyWhilePumping) << "the window ran while the command was busy";
   ASSERT_TRUE(::IsWindow(form().hwnd())) << "the close request was refused";
   EXPECT_FALSE(form().Busy());
@@ -219,23 +219,23 @@ TEST_F(TextCommandsTest, InvertCaseLandsInItsDocumentWhateverTheUserDoesMeanwhil
   while (text.size() < 200'000) text += L"abc DEF\r\n";
   SetEditorText(text);
   HWND first = editor().hwnd();
-  int firstSlot = form().ActiveSlot;
+  int firstSlot = form().documents().ActiveSlot;
   Select(0, -1);
-  ASSERT_TRUE(form().NewDocument(0, L"txt"));
+  ASSERT_TRUE(form().documents().NewDocument(0, L"txt"));
   SetEditorText(L"other");
-  form().ActivateTab(0);
+  form().documents().ActivateTab(0);
   Select(0, -1);
   g_duringPump = [&] {
     // Typing into the document and switching tabs while the command runs.
     ::SendMessageW(first, WM_CHAR, L'Z', 0);
-    form().ActivateTab(1);
+    form().documents().ActivateTab(1);
   };
   ::SetTimer(nullptr, 0, 1, &RunDuringPump);
   ::Sleep(20);
-  form().RunCommand(app::FormatMenuInvertCase);
-  EXPECT_EQ(form().ActiveSlot, form().SlotOfTab(1)) << "the user's tab switch stands";
+  form().RunCommand(command::FormatMenuInvertCase);
+  EXPECT_EQ(form().documents().ActiveSlot, form().documents().SlotOfTab(1)) << "the user's tab switch stands";
   EXPECT_EQ(EditorText(), L"other");
-  workspace::RichEditor& started = form().Slot(firstSlot)->editor;
+  workspace::RichEditor& started = form().documents().Slot(firstSlot)->editor;
   EXPECT_EQ(started.Text().substr(0, 16), L"ABC def\rABC def\r") << "no typed character got in";
   EXPECT_EQ(started.TextLength(), static_cast<long>(text.size() / 9 * 8));
   EXPECT_FALSE(started.ReadOnly()) << "the document is writable again";
@@ -246,11 +246,11 @@ TEST_F(TextCommandsTest, AWholeLargeDocumentIsReplacedByAFreshControlKeepingItsS
   std::wstring text;
   while (text.size() < 700'000) text += L"Line Of Text\r\n";
   SetEditorText(text);
-  form().RunCommand(app::DocumentMenuWordWrap);
+  form().RunCommand(command::DocumentMenuWordWrap);
   bool wrap = editor().WordWrap();
   HWND before = editor().hwnd();
   Select(0, -1);
-  form().RunCommand(app::FormatMenuUpperCase);
+  form().RunCommand(command::FormatMenuUpperCase);
   EXPECT_NE(editor().hwnd(), before) << "a change this large goes through a fresh control";
   EXPECT_FALSE(::IsWindow(before));
   EXPECT_EQ(editor().Text().substr(0, 26), L"LINE OF TEXT\rLINE OF TEXT\r");
@@ -263,7 +263,7 @@ TEST_F(TextCommandsTest, AWholeLargeDocumentIsReplacedByAFreshControlKeepingItsS
 
 TEST_F(TextCommandsTest, RichTextKeepsItsFormattingOutsideTheSelection) {
   Start();
-  ASSERT_TRUE(form().NewDocument(1, L"rtf"));
+  ASSERT_TRUE(form().documents().NewDocument(1, L"rtf"));
   ASSERT_FALSE(editor().IsPlainText());
   SetEditorText(L"Bold part and plain PART");
   Select(0, 4);
@@ -273,7 +273,7 @@ TEST_F(TextCommandsTest, RichTextKeepsItsFormattingOutsideTheSelection) {
   bold.dwEffects = CFE_BOLD;
   ::SendMessageW(editor().hwnd(), EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&bold));
   Select(14, 24);
-  form().RunCommand(app::FormatMenuLowerCase);
+  form().RunCommand(command::FormatMenuLowerCase);
   EXPECT_EQ(EditorText(), L"Bold part and plain part");
   Select(0, 4);
   CHARFORMAT2W got{};
@@ -284,7 +284,7 @@ TEST_F(TextCommandsTest, RichTextKeepsItsFormattingOutsideTheSelection) {
 
 TEST_F(TextCommandsTest, AWholeRichDocumentTakesTheFormatWhereItBegan) {
   Start();
-  ASSERT_TRUE(form().NewDocument(1, L"rtf"));
+  ASSERT_TRUE(form().documents().NewDocument(1, L"rtf"));
   std::wstring text;
   while (text.size() < 700'000) text += L"Rich Line\r\n";
   SetEditorText(text);
@@ -296,7 +296,7 @@ TEST_F(TextCommandsTest, AWholeRichDocumentTakesTheFormatWhereItBegan) {
   ::SendMessageW(editor().hwnd(), EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&bold));
   HWND before = editor().hwnd();
   Select(0, -1);
-  form().RunCommand(app::FormatMenuLowerCase);
+  form().RunCommand(command::FormatMenuLowerCase);
   EXPECT_NE(editor().hwnd(), before) << "the whole text goes through a fresh control";
   EXPECT_FALSE(editor().IsPlainText()) << "still a rich-text document";
   EXPECT_EQ(editor().Text().substr(0, 20), L"rich line\rrich line\r");

@@ -2,7 +2,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app/CommandIds.h"
+#include "command/CommandIds.h"
 #include "ui/Harness.h"
 #include "win/Encoding.h"
 
@@ -16,7 +16,7 @@ class TimerTest : public MainFormTest {
   }
   std::vector<std::wstring> OpenNames() {
     std::vector<std::wstring> names;
-    for (int tab = 0; tab < form().TabCount(); ++tab) names.push_back(form().Slot(form().SlotOfTab(tab))->fileName);
+    for (int tab = 0; tab < form().documents().TabCount(); ++tab) names.push_back(form().documents().Slot(form().documents().SlotOfTab(tab))->fileName);
     return names;
   }
 };
@@ -36,20 +36,20 @@ TEST_F(TimerTest, StubRecordsKeepTheirQuotesAndStillOpen) {
   std::wstring path = MakeFile(L"x y.txt", "quoted");
   Start();
   HandOver(L"\"" + path + L"\" ");
-  ASSERT_TRUE(PumpUntil([&] { return form().Active().fileName == path; }, 2000)) << "opened within one timer period";
+  ASSERT_TRUE(PumpUntil([&] { return form().documents().Active().fileName == path; }, 2000)) << "opened within one timer period";
 }
 
 TEST_F(TimerTest, ANameDifferingInCaseActivatesTheOpenTab) {
   std::wstring path = MakeFile(L"Case.txt", "c");
   Start();
-  form().OpenDocument(path);
-  form().NewDocument(0, L"txt");
+  form().documents().OpenDocument(path);
+  form().documents().NewDocument(0, L"txt");
   std::wstring upper = path;
   for (wchar_t& c : upper) c = static_cast<wchar_t>(towupper(c));
   HandOver(upper + L" ");
   form().TimerTimer();
-  EXPECT_EQ(form().TabCount(), 2);
-  EXPECT_EQ(form().Active().fileName, path) << "no already-open question, no second copy";
+  EXPECT_EQ(form().documents().TabCount(), 2);
+  EXPECT_EQ(form().documents().Active().fileName, path) << "no already-open question, no second copy";
 }
 
 TEST_F(TimerTest, PrintRequestsAreRoutedAfterTheFilesOpen) {
@@ -57,7 +57,7 @@ TEST_F(TimerTest, PrintRequestsAreRoutedAfterTheFilesOpen) {
   Start();
   HandOver(a + L" /p ");
   form().TimerTimer();
-  EXPECT_EQ(form().Active().fileName, a);
+  EXPECT_EQ(form().documents().Active().fileName, a);
   EXPECT_EQ(form().printRequests, 1);
   HandOver(a + L" ");
   form().TimerTimer();
@@ -76,13 +76,13 @@ TEST_F(TimerTest, AParamDatWrittenBeforeTheStartIsConsumedByTheFirstTick) {
 TEST_F(TimerTest, EveryHandedOverNameMeetsTheLimitOnItsOwn) {
   std::wstring a = MakeFile(L"a.txt", "a"), b = MakeFile(L"b.txt", "b");
   Start();
-  for (int i = 1; i < 200; ++i) form().NewDocument(0, L"txt");
-  for (int slot = 0; slot < 200; ++slot) form().Slot(slot)->editor.SetModified(true);
+  for (int i = 1; i < 200; ++i) form().documents().NewDocument(0, L"txt");
+  for (int slot = 0; slot < 200; ++slot) form().documents().Slot(slot)->editor.SetModified(true);
   prompter_.ExpectMessage(L"You have reached the limit of opened files.");
   prompter_.ExpectMessage(L"You have reached the limit of opened files.");
   HandOver(a + L" " + b + L" ");
   form().TimerTimer();
-  EXPECT_EQ(form().TabCount(), 200);
+  EXPECT_EQ(form().documents().TabCount(), 200);
 }
 
 TEST_F(TimerTest, CommandLinePrintWithReOpenLastOpensButDoesNotPrint) {
@@ -90,7 +90,7 @@ TEST_F(TimerTest, CommandLinePrintWithReOpenLastOpensButDoesNotPrint) {
   WriteIni("[Main]\r\nReOpenLast=1\r\n");
   context_.arguments = {L"/p", a};
   Start();
-  EXPECT_EQ(form().Active().fileName, a);
+  EXPECT_EQ(form().documents().Active().fileName, a);
   EXPECT_EQ(form().printRequests, 0);
 }
 
@@ -132,20 +132,20 @@ TEST_F(TimerTest, TrayMenuStates) {
   ::SetForegroundWindow(form().hwnd());
   ::SetActiveWindow(form().hwnd());
   Pump(20);
-  form().IsCommandEnabled(app::TrayPopupMenuClose);
-  HMENU tray = form().MenuOf(app::kTrayMenu);
+  form().IsCommandEnabled(command::TrayPopupMenuClose);
+  HMENU tray = form().MenuOf(command::kTrayMenu);
   auto enabled = [&](unsigned id) { return !(::GetMenuState(tray, id, MF_BYCOMMAND) & MF_GRAYED); };
-  EXPECT_FALSE(enabled(app::TrayPopupMenuRestore)) << "the window is visible";
-  EXPECT_TRUE(enabled(app::TrayPopupMenuMinimize));
-  EXPECT_TRUE(enabled(app::TrayPopupMenuClose));
-  EXPECT_EQ(::GetMenuDefaultItem(tray, FALSE, 0), app::TrayPopupMenuClose);
+  EXPECT_FALSE(enabled(command::TrayPopupMenuRestore)) << "the window is visible";
+  EXPECT_TRUE(enabled(command::TrayPopupMenuMinimize));
+  EXPECT_TRUE(enabled(command::TrayPopupMenuClose));
+  EXPECT_EQ(::GetMenuDefaultItem(tray, FALSE, 0), command::TrayPopupMenuClose);
 
-  form().RunCommand(app::TrayPopupMenuMinimize);
+  form().RunCommand(command::TrayPopupMenuMinimize);
   Pump(50);
-  form().IsCommandEnabled(app::TrayPopupMenuClose);
-  EXPECT_TRUE(enabled(app::TrayPopupMenuRestore));
-  EXPECT_EQ(::GetMenuDefaultItem(tray, FALSE, 0), app::TrayPopupMenuRestore);
-  form().RunCommand(app::TrayPopupMenuMaximize, app::Sender::Kind::Code);
+  form().IsCommandEnabled(command::TrayPopupMenuClose);
+  EXPECT_TRUE(enabled(command::TrayPopupMenuRestore));
+  EXPECT_EQ(::GetMenuDefaultItem(tray, FALSE, 0), command::TrayPopupMenuRestore);
+  form().RunCommand(command::TrayPopupMenuMaximize, command::Sender::Kind::Code);
   Pump(50);
   EXPECT_TRUE(::IsZoomed(form().hwnd()));
 }

@@ -2,7 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/CommandIds.h"
+#include "command/CommandIds.h"
 #include "ui/Harness.h"
 
 using namespace uitest;
@@ -31,10 +31,10 @@ TEST_F(ToolBarTest, TheDefaultMaskGivesTheDocumentedRow) {
   Start();
   EXPECT_EQ(form().ToolBarTags(), (std::vector<int>{0, 1, 3, 4, -1, 12, -1, 15, 16, 17, -1, 21, 22, -1, 36, -1, 40,
                                                     41, -1, 42, -1, 46, -1, 51}));
-  EXPECT_TRUE(ButtonStyle(form().ToolBar(), app::FileMenuNew) & BTNS_DROPDOWN);
-  EXPECT_TRUE(ButtonStyle(form().ToolBar(), app::FileMenuOpen) & BTNS_DROPDOWN);
-  EXPECT_TRUE(ButtonStyle(form().ToolBar(), app::DocumentMenuWordWrap) & BTNS_CHECK);
-  EXPECT_FALSE(ButtonStyle(form().ToolBar(), app::FileMenuSave) & (BTNS_CHECK | BTNS_DROPDOWN));
+  EXPECT_TRUE(ButtonStyle(form().ToolBar(), command::FileMenuNew) & BTNS_DROPDOWN);
+  EXPECT_TRUE(ButtonStyle(form().ToolBar(), command::FileMenuOpen) & BTNS_DROPDOWN);
+  EXPECT_TRUE(ButtonStyle(form().ToolBar(), command::DocumentMenuWordWrap) & BTNS_CHECK);
+  EXPECT_FALSE(ButtonStyle(form().ToolBar(), command::FileMenuSave) & (BTNS_CHECK | BTNS_DROPDOWN));
   EXPECT_GT(Height(form().ToolBar()), 15);
 }
 
@@ -55,7 +55,7 @@ TEST_F(ToolBarTest, ATenCharacterMaskIsPadded) {
   WriteIni("[Main]\r\nToolBar=1111111111\r\nToolBarMenus=0\r\n");
   Start();
   EXPECT_EQ(form().ToolBarTags(), (std::vector<int>{0, 1, 2, 3, 4, 5, -1, 6, 7, 8}));
-  EXPECT_FALSE(ButtonStyle(form().ToolBar(), app::FileMenuNew) & BTNS_DROPDOWN) << "no drop-down menus";
+  EXPECT_FALSE(ButtonStyle(form().ToolBar(), command::FileMenuNew) & BTNS_DROPDOWN) << "no drop-down menus";
 }
 
 TEST_F(ToolBarTest, StatesFollowTheActiveDocument) {
@@ -75,38 +75,38 @@ TEST_F(ToolBarTest, StatesFollowTheActiveDocument) {
   EXPECT_TRUE(form().IsToolEnabled(21));
   EXPECT_TRUE(form().IsToolEnabled(15));
 
-  form().RunCommand(app::DocumentMenuWordWrap);
+  form().RunCommand(command::DocumentMenuWordWrap);
   EXPECT_TRUE(form().IsToolPressed(42));
-  form().RunCommand(app::DocumentMenuReadOnly);
+  form().RunCommand(command::DocumentMenuReadOnly);
   EXPECT_TRUE(form().IsToolPressed(45));
 
-  form().NewDocument(1, L"rtf");
+  form().documents().NewDocument(1, L"rtf");
   EXPECT_TRUE(form().IsToolEnabled(26));
   EXPECT_TRUE(form().IsToolPressed(42)) << "rich text wraps";
   EXPECT_FALSE(form().IsToolPressed(45));
-  form().ActivateTab(0);
+  form().documents().ActivateTab(0);
   EXPECT_TRUE(form().IsToolPressed(45)) << "the pressed states follow the active tab";
 }
 
 TEST_F(ToolBarTest, AButtonRunsItsMenuItemsHandler) {
   Start();
-  form().NewDocument(0, L"txt");
-  ASSERT_EQ(form().TabCount(), 2);
-  ::SendMessageW(form().hwnd(), WM_COMMAND, app::FileMenuClose, reinterpret_cast<LPARAM>(form().ToolBar()));
-  EXPECT_EQ(form().TabCount(), 1);
+  form().documents().NewDocument(0, L"txt");
+  ASSERT_EQ(form().documents().TabCount(), 2);
+  ::SendMessageW(form().hwnd(), WM_COMMAND, command::FileMenuClose, reinterpret_cast<LPARAM>(form().ToolBar()));
+  EXPECT_EQ(form().documents().TabCount(), 1);
 }
 
 TEST_F(ToolBarTest, TheNewDropDownListsTheFileTypes) {
   Start();
-  form().PrepareNewMenu(0);
-  HMENU menu = form().NewMenuHandle();
+  form().documents().PrepareNewMenu(0);
+  HMENU menu = form().documents().NewMenuHandle();
   ASSERT_EQ(::GetMenuItemCount(menu), 4);
   wchar_t caption[100];
   ::GetMenuStringW(menu, 0, caption, 100, MF_BYPOSITION);
   EXPECT_STREQ(caption, L"Text File ");
   ::GetMenuStringW(menu, 2, caption, 100, MF_BYPOSITION);
   EXPECT_STREQ(caption, L"Rich Text File ");
-  form().RunCommand(app::NewMenuFirstItem + 2);
-  EXPECT_EQ(form().TabCaption(1), L"Untitled02.rtf");
+  form().RunCommand(command::NewMenuFirstItem + 2);
+  EXPECT_EQ(form().documents().TabCaption(1), L"Untitled02.rtf");
   EXPECT_FALSE(editor().IsPlainText());
 }

@@ -1,5 +1,5 @@
 // File > New, the New drop-down of the tool bar and its folder-history twin.
-#include "app/MainForm.h"
+#include "workspace/Documents_win.h"
 #include "config/FileTypes.h"
 #include "config/Keys.h"
 #include "dialogs/NewFile.h"
@@ -7,12 +7,14 @@
 #include "workspace/DocumentFile_win.h"
 #include "workspace/History.h"
 
-namespace app {
+namespace workspace {
+using namespace command;
 namespace keys = config::keys;
 
-void TMainForm::FileMenuNewClick(const Sender&) {
-  dialogs::TNewFile dialog(profile(), context_.paths.programFolder, [this](int topic) { ShowHelpTopic(topic); });
-  bool confirmed = dialog.ShowModal(hwnd()) == IDOK;
+void Documents::FileMenuNewClick(const Sender&) {
+  dialogs::TNewFile dialog(frame_.Profile(), frame_.Paths().programFolder,
+                          [this](int topic) { frame_.ShowHelpTopic(topic); });
+  bool confirmed = dialog.ShowModal(frame_.Window()) == IDOK;
   if (!confirmed) return;
   std::wstring extension = config::DocumentExtension(dialog.extensionText());
   if (!NewDocument(dialog.format(), extension)) {
@@ -32,39 +34,39 @@ void TMainForm::FileMenuNewClick(const Sender&) {
     slot.changeAttached = true;
     slot.editor.SetModified(false);
     slot.editor.SetSelection(0, 0);
-    UpdateTabImage();
+    UpdateTabImage(ActiveSlot);
   }
   FocusActiveEditor();
 }
 
-void TMainForm::NewMenuClick(const Sender& sender) {
+void Documents::NewMenuClick(const Sender& sender) {
   int n = sender.tag;
   if (n < 1 || n > config::kMaxFileTypes) return;
-  int format = profile().ReadInt(keys::kFileTypes, L"Format" + win::ToText(n), 0);
+  int format = frame_.Profile().ReadInt(keys::kFileTypes, L"Format" + win::ToText(n), 0);
   std::wstring extension = static_cast<size_t>(n - 1) < newMenuHints_.size() ? newMenuHints_[static_cast<size_t>(n - 1)]
                                                                              : std::wstring();
   if (!NewDocument(format, extension)) ReportLimit();
 }
 
-void TMainForm::BuildNewMenu(bool fileTypes) {
+void Documents::BuildNewMenu(bool fileTypes) {
   newMenu_.reset(::CreatePopupMenu());
   newMenuHints_.clear();
   newMenuTags_.clear();
   newMenuShowsTypes_ = fileTypes;
   HMENU menu = newMenu_.get();
   if (fileTypes) {
-    std::vector<config::FileType> types = config::ReadFileTypes(profile(), 260);
+    std::vector<config::FileType> types = config::ReadFileTypes(frame_.Profile(), 260);
     for (size_t i = 0; i < types.size(); ++i) {
       std::wstring caption = config::DisplayName(types[i].name);
       unsigned id = NewMenuFirstItem + static_cast<unsigned>(i);
       ::AppendMenuW(menu, MF_STRING, id, caption.c_str());
-      SetMenuImage(menu, id, 1);
+      if (setMenuPicture) setMenuPicture(menu, id, 1);
       newMenuHints_.push_back(config::FirstPatternExtension(types[i].extensions));
       newMenuTags_.push_back(static_cast<int>(i) + 1);
     }
     return;
   }
-  std::vector<workspace::FolderEntry> folders = workspace::ReadFolderHistory(profile());
+  std::vector<workspace::FolderEntry> folders = workspace::ReadFolderHistory(frame_.Profile());
   bool empty = folders.empty() || folders.front().folder.empty();
   ::AppendMenuW(menu, MF_STRING | (empty ? MF_GRAYED : 0), NewMenuFirstItem, L"&Clear List");
   newMenuHints_.push_back(L"Clear the drop down list.");
@@ -82,15 +84,16 @@ void TMainForm::BuildNewMenu(bool fileTypes) {
     unsigned id = NewMenuFirstItem + 2 + static_cast<unsigned>(k);
     std::wstring caption = win::EscapeAmpersands(folders[k].folder);
     ::AppendMenuW(menu, MF_STRING, id, caption.c_str());
-    SetMenuImage(menu, id, 0);
+    if (setMenuPicture) setMenuPicture(menu, id, 0);
     newMenuHints_.push_back(L"Open files in " + folders[k].folder);
     newMenuTags_.push_back(folders[k].filterIndex);
   }
 }
 
-void TMainForm::ShowNewMenu(int buttonTag, POINT screenPoint) {
+void Documents::ShowNewMenu(int buttonTag, POINT screenPoint) {
   BuildNewMenu(buttonTag == 0);
-  ::TrackPopupMenu(newMenu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN, screenPoint.x, screenPoint.y, 0, hwnd(), nullptr);
+  ::TrackPopupMenu(newMenu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN, screenPoint.x, screenPoint.y, 0, frame_.Window(),
+                   nullptr);
 }
 
-}  // namespace app
+}  // namespace workspace

@@ -1,17 +1,18 @@
 // Edit > Insert Symbol.
-#include "app/MainForm.h"
+#include "textcmd/TextCommands_win.h"
 #include "config/Keys.h"
 #include "dialogs/CharForm.h"
 
-namespace app {
+namespace textcmd {
+using namespace command;
 namespace keys = config::keys;
 
-void TMainForm::EditMenuInsertSymbolClick(const Sender&) {
-  workspace::RichEditor& editor = ActiveEditor();
+void TextCommands::EditMenuInsertSymbolClick(const Sender&) {
+  workspace::RichEditor& editor = documents_.ActiveEditor();
   bool plain = editor.IsPlainText();
-  std::wstring font = plain ? editor.DefaultFont().name : profile().Read(keys::SymbolFont);
-  dialogs::TCharForm dialog(font, !plain, [this](int topic) { ShowHelpTopic(topic); });
-  if (dialog.ShowModal(hwnd()) != IDOK) return;
+  std::wstring font = plain ? editor.DefaultFont().name : frame_.Profile().Read(keys::SymbolFont);
+  dialogs::TCharForm dialog(font, !plain, [this](int topic) { frame_.ShowHelpTopic(topic); });
+  if (dialog.ShowModal(frame_.Window()) != IDOK) return;
   const std::wstring& symbols = dialog.symbols();
   if (!symbols.empty() && !editor.ReadOnly()) {
     long start = editor.Selection().cpMin;
@@ -26,9 +27,9 @@ void TMainForm::EditMenuInsertSymbolClick(const Sender&) {
       lstrcpynW(format.szFaceName, dialog.fontName().c_str(), LF_FACESIZE);
       ::SendMessageW(editor.hwnd(), EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
     }
-    MemoSelectionChange();
+    documents_.MemoSelectionChange();
   }
-  profile().Write(keys::SymbolFont, dialog.fontName());
+  frame_.Profile().Write(keys::SymbolFont, dialog.fontName());
 }
 
-}  // namespace app
+}  // namespace textcmd

@@ -5,15 +5,15 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/MainForm.h"
+#include "textcmd/TextCommands_win.h"
 #include "dialogs/ReplaceForm.h"
 #include "dialogs/SearchForm.h"
-#include "textcmd/TextCommandState_win.h"
 #include "textcmd/TextRules_win.h"
 #include "textcmd/TextSearch.h"
 #include "win/PaintSuspender.h"
 
-namespace app {
+namespace textcmd {
+using namespace command;
 using workspace::DocumentSlot;
 using workspace::RichEditor;
 
@@ -59,144 +59,138 @@ size_t CommonSuffix(const std::wstring& a, const std::wstring& b, size_t prefix)
 
 }  // namespace
 
-HWND TMainForm::ReplaceDialog() const {
-  return textCommands_ && textCommands_->replaceForm ? textCommands_->replaceForm->hwnd() : nullptr;
+HWND TextCommands::ReplaceDialog() const {
+  return replaceForm_ ? replaceForm_->hwnd() : nullptr;
 }
 
-void TMainForm::CloseTextCommands() {
-  if (textCommands_) textCommands_->replaceForm.reset();
+void TextCommands::Close() {
+  replaceForm_.reset();
 }
 
-void TMainForm::SearchMenuFindClick(const Sender&) {
-  TextCommandState& state = TextCommands();
-  dialogs::TSearchForm form(state.lastSearch, HelpShower());
-  if (form.ShowModal(hwnd()) == IDOK) {
+void TextCommands::SearchMenuFindClick(const Sender&) {
+    dialogs::TSearchForm form(lastSearch_, HelpShower());
+  if (form.ShowModal(frame_.Window()) == IDOK) {
     const dialogs::SearchRequest& request = form.request();
-    state.lastSearch = request.text;
-    state.matchCase = request.matchCase;
-    state.wholeWord = request.wholeWord;
-    state.allDocuments = request.allDocuments;
+    lastSearch_ = request.text;
+    matchCase_ = request.matchCase;
+    wholeWord_ = request.wholeWord;
+    allDocuments_ = request.allDocuments;
     SearchRoutine(false);
   }
-  MemoSelectionChange();
+  documents_.MemoSelectionChange();
 }
 
-void TMainForm::SearchMenuFindNextClick(const Sender& sender) {
-  if (TextCommands().lastSearch.empty()) {
+void TextCommands::SearchMenuFindNextClick(const Sender& sender) {
+  if (lastSearch_.empty()) {
     SearchMenuFindClick(sender);
     return;
   }
   SearchRoutine(false);
-  MemoSelectionChange();
+  documents_.MemoSelectionChange();
 }
 
-bool TMainForm::SearchRoutine(bool fromReplace) {
-  TextCommandState& state = TextCommands();
-  textcmd::SearchOptions options{state.matchCase, state.wholeWord};
-  auto length = static_cast<long>(state.lastSearch.size());
-  int startTab = TabIndexOfSlot(ActiveSlot);
+bool TextCommands::SearchRoutine(bool fromReplace) {
+    textcmd::SearchOptions options{matchCase_, wholeWord_};
+  auto length = static_cast<long>(lastSearch_.size());
+  int startTab = documents_.TabIndexOfSlot(documents_.ActiveSlotNumber());
   bool firstPass = true;
   bool found = false;
   for (;;) {
-    RichEditor& editor = ActiveEditor();
-    long at = FindInEditor(editor, SearchStart(editor), state.lastSearch, options);
+    RichEditor& editor = documents_.ActiveEditor();
+    long at = FindInEditor(editor, SearchStart(editor), lastSearch_, options);
     if (at >= 0) {
       SelectQuietly(editor, at, at + length);
       found = true;
     }
-    int tab = TabIndexOfSlot(ActiveSlot);
-    if (found || !state.allDocuments || (tab == startTab && !firstPass)) break;
-    ActivateTab((tab + 1) % TabCount());
-    SelectQuietly(ActiveEditor(), 0, 0);
+    int tab = documents_.TabIndexOfSlot(documents_.ActiveSlotNumber());
+    if (found || !allDocuments_ || (tab == startTab && !firstPass)) break;
+    documents_.ActivateTab((tab + 1) % documents_.TabCount());
+    SelectQuietly(documents_.ActiveEditor(), 0, 0);
     firstPass = false;
   }
   if (!found) ShowSearchEnd(fromReplace);
   return found;
 }
 
-void TMainForm::ShowSearchEnd(bool fromReplace) {
-  TextCommandState& state = TextCommands();
-  win::MessageRequest request;
-  request.owner = fromReplace && state.replaceForm ? state.replaceForm->hwnd() : hwnd();
-  request.text = std::wstring(L"End of document") + (state.allDocuments ? L"s reached." : L" reached.");
+void TextCommands::ShowSearchEnd(bool fromReplace) {
+    win::MessageRequest request;
+  request.owner = fromReplace && replaceForm_ ? replaceForm_->hwnd() : frame_.Window();
+  request.text = std::wstring(L"End of document") + (allDocuments_ ? L"s reached." : L" reached.");
   request.icon = win::Icon::Information;
-  prompter().Message(request);
+  frame_.Prompter().Message(request);
 }
 
-void TMainForm::SearchMenuReplaceClick(const Sender&) {
-  TextCommandState& state = TextCommands();
-  if (!state.replaceForm) {
+void TextCommands::SearchMenuReplaceClick(const Sender&) {
+    if (!replaceForm_) {
     dialogs::ReplaceActions actions;
     actions.findNext = [this] { ReplaceFormFindNext(); };
     actions.replace = [this] { ReplaceFormReplace(); };
     actions.replaceAll = [this] { ReplaceFormReplaceAll(); };
     actions.showHelp = HelpShower();
-    state.replaceForm = std::make_unique<dialogs::TReplaceForm>(std::move(actions));
+    replaceForm_ = std::make_unique<dialogs::TReplaceForm>(std::move(actions));
   }
-  state.replaceForm->Present(hwnd());
+  replaceForm_->Present(frame_.Window());
 }
 
-void TMainForm::StoreReplaceFormSearch() {
-  TextCommandState& state = TextCommands();
-  dialogs::SearchRequest request = state.replaceForm->request();
-  state.lastSearch = request.text;
-  state.matchCase = request.matchCase;
-  state.wholeWord = request.wholeWord;
-  state.allDocuments = request.allDocuments;
+void TextCommands::StoreReplaceFormSearch() {
+    dialogs::SearchRequest request = replaceForm_->request();
+  lastSearch_ = request.text;
+  matchCase_ = request.matchCase;
+  wholeWord_ = request.wholeWord;
+  allDocuments_ = request.allDocuments;
 }
 
-bool TMainForm::ReplaceFormRefuses() {
-  dialogs::TReplaceForm& form = *TextCommands().replaceForm;
+bool TextCommands::ReplaceFormRefuses() {
+  dialogs::TReplaceForm& form = *replaceForm_;
   win::MessageRequest warning;
   warning.owner = form.hwnd();
   if (textcmd::SameSearchAndReplacement(form.request().text, form.replacement(), form.request().matchCase,
                                         textcmd::LowerCaseBuffer)) {
     warning.text = L"The \"Search\" and \"Replace\" are the same.\n\nEither use different strings or check the Case "
                    L"Sensitive checkbox.";
-  } else if (ActiveEditor().ReadOnly()) {
+  } else if (documents_.ActiveEditor().ReadOnly()) {
     warning.text = L"The current Document is Read Only.\nFunction Aborted.";
   } else {
     return false;
   }
-  prompter().Message(warning);
+  frame_.Prompter().Message(warning);
   return true;
 }
 
-void TMainForm::ReplaceFormFindNext() {
+void TextCommands::ReplaceFormFindNext() {
   StoreReplaceFormSearch();
   SearchRoutine(true);
-  MemoSelectionChange();
+  documents_.MemoSelectionChange();
 }
 
-void TMainForm::ReplaceFormReplace() {
+void TextCommands::ReplaceFormReplace() {
   if (ReplaceFormRefuses()) return;
-  dialogs::TReplaceForm& form = *TextCommands().replaceForm;
+  dialogs::TReplaceForm& form = *replaceForm_;
   dialogs::SearchRequest request = form.request();
-  RichEditor& editor = ActiveEditor();
+  RichEditor& editor = documents_.ActiveEditor();
   if (textcmd::SelectionIsMatch(editor.SelectedText(), request.text, request.matchCase, textcmd::LowerCaseBuffer))
     editor.ReplaceSelection(form.replacement(), false);
   ReplaceFormFindNext();
 }
 
-void TMainForm::ReplaceFormReplaceAll() {
+void TextCommands::ReplaceFormReplaceAll() {
   if (ReplaceFormRefuses()) return;
   StoreReplaceFormSearch();
-  if (TextCommands().allDocuments)
+  if (allDocuments_)
     ReplaceAllDocuments();
   else
-    ReplaceAllInDocument(ActiveSlot, SearchStart(ActiveEditor()), false);
+    ReplaceAllInDocument(documents_.ActiveSlotNumber(), SearchStart(documents_.ActiveEditor()), false);
   ShowSearchEnd(true);
-  MemoSelectionChange();
+  documents_.MemoSelectionChange();
 }
 
-std::pair<size_t, size_t> TMainForm::ReplaceAllInDocument(int slotNumber, long from, bool again) {
-  TextCommandState& state = TextCommands();
-  DocumentSlot* slot = Slot(slotNumber);
+std::pair<size_t, size_t> TextCommands::ReplaceAllInDocument(int slotNumber, long from, bool again) {
+    DocumentSlot* slot = documents_.Slot(slotNumber);
   if (!slot) return {0, 0};
-  textcmd::SearchOptions options{state.matchCase, state.wholeWord};
+  textcmd::SearchOptions options{matchCase_, wholeWord_};
   textcmd::TextRules rules = textcmd::EditorTextRules();
-  std::wstring replacement = state.replaceForm->replacement();
-  const std::wstring& pattern = state.lastSearch;
+  std::wstring replacement = replaceForm_->replacement();
+  const std::wstring& pattern = lastSearch_;
   std::wstring original = slot->editor.Text();
   textcmd::ReplaceAllResult first =
       textcmd::ReplaceAll(original, static_cast<size_t>(std::max(from, 0L)), pattern, replacement, options, rules);
@@ -228,35 +222,35 @@ std::pair<size_t, size_t> TMainForm::ReplaceAllInDocument(int slotNumber, long f
       }
     }
     editor.SetEventMask(mask);
-    if (slot->changeAttached) MemoChange(slotNumber);
+    if (slot->changeAttached) documents_.MemoChange(slotNumber);
   }
   SelectQuietly(slot->editor, caret, caret);
   return {first.matches.size(), second.matches.size()};
 }
 
-void TMainForm::ReplaceAllDocuments() {
-  int startSlot = ActiveSlot;
-  int startTab = TabIndexOfSlot(startSlot);
-  int count = TabCount();
-  std::pair<size_t, size_t> starting = ReplaceAllInDocument(startSlot, SearchStart(ActiveEditor()), true);
+void TextCommands::ReplaceAllDocuments() {
+  int startSlot = documents_.ActiveSlotNumber();
+  int startTab = documents_.TabIndexOfSlot(startSlot);
+  int count = documents_.TabCount();
+  std::pair<size_t, size_t> starting = ReplaceAllInDocument(startSlot, SearchStart(documents_.ActiveEditor()), true);
   // The one-match-at-a-time search ends in the document of its last replacement: the
   // start when its second pass replaced something, else the last other one that did.
   int lastSlot = startSlot;
   for (int k = 1; k < count; ++k) {
-    int slot = SlotOfTab((startTab + k) % count);
+    int slot = documents_.SlotOfTab((startTab + k) % count);
     // Only the active document is checked for read-only before Replace All starts;
     // the others that are read-only are passed over as holding no match.
-    if (!Slot(slot) || Slot(slot)->editor.ReadOnly()) continue;
+    if (!documents_.Slot(slot) || documents_.Slot(slot)->editor.ReadOnly()) continue;
     if (ReplaceAllInDocument(slot, 0, false).first > 0) lastSlot = slot;
   }
   if (starting.second > 0) lastSlot = startSlot;
   for (int tab = 0; tab < count; ++tab)
-    if (DocumentSlot* slot = Slot(SlotOfTab(tab))) SelectQuietly(slot->editor, 0, 0);
-  if (lastSlot != ActiveSlot) ActivateTab(TabIndexOfSlot(lastSlot));
+    if (DocumentSlot* slot = documents_.Slot(documents_.SlotOfTab(tab))) SelectQuietly(slot->editor, 0, 0);
+  if (lastSlot != documents_.ActiveSlotNumber()) documents_.ActivateTab(documents_.TabIndexOfSlot(lastSlot));
 }
 
-void TMainForm::SearchMenuGoToLineClick(const Sender&) {
-  RichEditor& editor = ActiveEditor();
+void TextCommands::SearchMenuGoToLineClick(const Sender&) {
+  RichEditor& editor = documents_.ActiveEditor();
   long length = editor.TextLength();
   int editorLines = editor.LineCount();
   int counted = textcmd::CountedLines(editorLines, editor.LineLength(editor.LineIndex(editorLines - 1)));
@@ -265,14 +259,14 @@ void TMainForm::SearchMenuGoToLineClick(const Sender&) {
   if (!PromptForNumber(L"Tarnwick - Go to Line", L"&Go to Line:", textcmd::GoToLinePrompt(length > 0 ? counted : 0),
                        L"", 55, 107, number))
     return;
-  RichEditor& target = ActiveEditor();
+  RichEditor& target = documents_.ActiveEditor();
   bool endsWithBreak = length > 0 && target.TextRange(length - 1, length) == L"\r";
   textcmd::LineLookup lines{[&](int i) { return target.LineIndex(i); },
                             [&](int i) { return target.LineLength(target.LineIndex(i)); }};
   long caret = textcmd::GoToLineCaret(number, length > 0 ? counted : 0, endsWithBreak, lines);
   target.SetSelection(caret, caret);
   ::SendMessageW(target.hwnd(), EM_SCROLLCARET, 0, 0);
-  FocusActiveEditor();
+  documents_.FocusActiveEditor();
 }
 
-}  // namespace app
+}  // namespace textcmd

@@ -4,30 +4,23 @@
 
 #include <algorithm>
 
-#include "app/MainForm.h"
+#include "workspace/Documents_win.h"
 #include "config/Keys.h"
 #include "win/Container.h"
 #include "win/PaintSuspender.h"
 #include "win/Text.h"
 
-namespace app {
+namespace workspace {
+using namespace command;
 namespace keys = config::keys;
-using workspace::DocumentSlot;
-using workspace::RichEditor;
 
-namespace {
-
-const std::wstring kNoTempFile;
-
-}  // namespace
-
-COLORREF TMainForm::ColorOf(config::Color color) const {
+COLORREF Documents::ColorOf(config::Color color) const {
   return config::ResolveColor(color, [](int index) { return static_cast<std::uint32_t>(::GetSysColor(index)); });
 }
 
-workspace::EditorHooks TMainForm::Hooks() {
+workspace::EditorHooks Documents::Hooks() {
   workspace::EditorHooks hooks;
-  hooks.proc = &TMainForm::EditorProc;
+  hooks.proc = &Documents::EditorProc;
   hooks.data = reinterpret_cast<DWORD_PTR>(this);
   return hooks;
 }
@@ -35,18 +28,18 @@ workspace::EditorHooks TMainForm::Hooks() {
 // The slots in tab order, kept beside the tab control (whose items carry the same
 // numbers): asking the control costs a message per tab, and with many documents the
 // lookups added up to whole seconds.
-int TMainForm::TabCount() const { return static_cast<int>(tabSlots_.size()); }
+int Documents::TabCount() const { return static_cast<int>(tabSlots_.size()); }
 
-int TMainForm::SlotOfTab(int tabIndex) const {
+int Documents::SlotOfTab(int tabIndex) const {
   return tabIndex >= 0 && tabIndex < TabCount() ? tabSlots_[static_cast<size_t>(tabIndex)] : -1;
 }
 
-int TMainForm::TabIndexOfSlot(int slot) const {
+int Documents::TabIndexOfSlot(int slot) const {
   auto found = std::find(tabSlots_.begin(), tabSlots_.end(), slot);
   return found == tabSlots_.end() ? -1 : static_cast<int>(found - tabSlots_.begin());
 }
 
-std::wstring TMainForm::TabCaption(int tabIndex) const {
+std::wstring Documents::TabCaption(int tabIndex) const {
   wchar_t buffer[600] = L"";
   TCITEMW item{};
   item.mask = TCIF_TEXT;
@@ -56,14 +49,14 @@ std::wstring TMainForm::TabCaption(int tabIndex) const {
   return buffer;
 }
 
-int TMainForm::TabImage(int tabIndex) const {
+int Documents::TabImage(int tabIndex) const {
   TCITEMW item{};
   item.mask = TCIF_IMAGE;
   TabCtrl_GetItem(pageControl_, tabIndex, &item);
   return item.iImage;
 }
 
-void TMainForm::SetTabCaption(int slot, const std::wstring& displayName) {
+void Documents::SetTabCaption(int slot, const std::wstring& displayName) {
   int index = TabIndexOfSlot(slot);
   if (index < 0) return;
   std::wstring caption = win::EscapeAmpersands(displayName);
@@ -85,7 +78,7 @@ void TMainForm::SetTabCaption(int slot, const std::wstring& displayName) {
   LayoutPages();
 }
 
-bool TMainForm::NewDocument(int format, const std::wstring& extension) {
+bool Documents::NewDocument(int format, const std::wstring& extension) {
   auto free = workspace::LowestFreeSlot([this](int n) { return slots_[static_cast<size_t>(n)] != nullptr; });
   if (!free) return false;
   int number = *free;
@@ -93,10 +86,10 @@ bool TMainForm::NewDocument(int format, const std::wstring& extension) {
   std::wstring name = workspace::UntitledName(number, extension);
   bool plain = format == 0;
   {
-    win::PaintSuspender suspend(hwnd());
+    win::PaintSuspender suspend(frame_.Window());
     auto slot = std::make_unique<DocumentSlot>();
     slot->number = number;
-    COLORREF pageColor = ColorOf(profile().Read(keys::EditorBGColor));
+    COLORREF pageColor = ColorOf(frame_.Profile().Read(keys::EditorBGColor));
     slot->page = win::CreateContainer(pageControl_, pageColor);
     std::wstring caption = win::EscapeAmpersands(name);
     TCITEMW item{};
@@ -118,20 +111,20 @@ bool TMainForm::NewDocument(int format, const std::wstring& extension) {
     workspace::FontSpec font;
     if (plain) {
       slot->background = pageColor;
-      font.color = ColorOf(profile().Read(keys::EditorColor));
+      font.color = ColorOf(frame_.Profile().Read(keys::EditorColor));
     } else {
-      slot->background = ColorOf(profile().Read(keys::RTFBGColor));
+      slot->background = ColorOf(frame_.Profile().Read(keys::RTFBGColor));
       font.color = RGB(0, 0, 0);
     }
     editor.SetBackground(slot->background);
-    font.name = profile().Read(keys::EditorFont);
-    font.points = std::clamp(profile().Read(keys::EditorSize), 1, 1638);
-    font.bold = profile().Read(keys::EditorBold);
-    font.italic = profile().Read(keys::EditorItalic);
-    font.underline = profile().Read(keys::EditorUnderline);
-    font.strikeOut = profile().Read(keys::EditorStrikeOut);
+    font.name = frame_.Profile().Read(keys::EditorFont);
+    font.points = std::clamp(frame_.Profile().Read(keys::EditorSize), 1, 1638);
+    font.bold = frame_.Profile().Read(keys::EditorBold);
+    font.italic = frame_.Profile().Read(keys::EditorItalic);
+    font.underline = frame_.Profile().Read(keys::EditorUnderline);
+    font.strikeOut = frame_.Profile().Read(keys::EditorStrikeOut);
     editor.SetDefaultFont(font);
-    editor.SetWordWrap(plain ? profile().Read(keys::EditorWordWrap) : true);
+    editor.SetWordWrap(plain ? frame_.Profile().Read(keys::EditorWordWrap) : true);
     ::ShowWindow(editor.hwnd(), SW_SHOWNA);
     slot->insertMode = true;
     slot->hasFile = false;
@@ -143,11 +136,11 @@ bool TMainForm::NewDocument(int format, const std::wstring& extension) {
   DocumentSlot& slot = *slots_[static_cast<size_t>(number)];
   slot.changeAttached = true;
   slot.editor.SetModified(false);
-  if (!refreshDeferred_) RefreshToolStates();
+  if (!refreshDeferred_) frame_.CommandStatesChanged();
   return true;
 }
 
-void TMainForm::ShowActivePage() {
+void Documents::ShowActivePage() {
   for (auto& slot : slots_) {
     if (!slot) continue;
     bool active = slot->number == ActiveSlot;
@@ -163,7 +156,7 @@ void TMainForm::ShowActivePage() {
   }
 }
 
-void TMainForm::PageControlChange() {
+void Documents::PageControlChange() {
   int tab = TabCtrl_GetCurSel(pageControl_);
   if (tab < 0) return;
   int slot = SlotOfTab(tab);
@@ -176,31 +169,36 @@ void TMainForm::PageControlChange() {
     FocusIfInWindow();
     return;
   }
-  SetInsertModePanel();
-  SetStatusText(2, ActiveEditor().IsPlainText() ? L"Plain Text" : L"Rich Text");
-  SetStatusText(3, Active().fileName);
-  ShowTextFormat();
-  MemoSelectionChange();
-  RefreshToolStates();
+  ShowStatus();
+  frame_.CommandStatesChanged();
   FocusIfInWindow();
 }
 
-void TMainForm::FocusIfInWindow() {
+void Documents::ShowStatus() {
+  if (!Slot(ActiveSlot)) return;
+  SetInsertModePanel();
+  frame_.SetStatusText(2, ActiveEditor().IsPlainText() ? L"Plain Text" : L"Rich Text");
+  frame_.SetStatusText(3, Active().fileName);
+  ShowTextFormat();
+  MemoSelectionChange();
+}
+
+void Documents::FocusIfInWindow() {
   // Typing goes to the document shown: the editor of the page just hidden (or one
   // destroyed while it loaded) must not keep the keyboard. Focus elsewhere, in the
   // Replace dialog, a prompt or another program, stays where it is.
   HWND focus = ::GetFocus();
-  if (focus ? focus == hwnd() || ::IsChild(hwnd(), focus) : ::GetActiveWindow() == hwnd()) FocusActiveEditor();
+  if (focus ? focus == frame_.Window() || ::IsChild(frame_.Window(), focus) : ::GetActiveWindow() == frame_.Window()) FocusActiveEditor();
 }
 
-void TMainForm::ActivateTab(int tabIndex) {
+void Documents::ActivateTab(int tabIndex) {
   TabCtrl_SetCurSel(pageControl_, tabIndex);
   PageControlChange();
 }
 
-void TMainForm::SetInsertModePanel() { SetStatusText(1, Active().insertMode ? L"Insert" : L"Overwrite"); }
+void Documents::SetInsertModePanel() { frame_.SetStatusText(1, Active().insertMode ? L"Insert" : L"Overwrite"); }
 
-void TMainForm::ShowTextFormat() {
+void Documents::ShowTextFormat() {
   const DocumentSlot* slot = Slot(ActiveSlot);
   std::wstring text;
   if (slot && slot->editor && slot->editor.IsPlainText()) {
@@ -208,54 +206,35 @@ void TMainForm::ShowTextFormat() {
     // Saving makes the breaks of a mixed file all of this one kind.
     if (slot->format.mixedEndings) text += L" (mixed)";
   }
-  SetStatusText(4, text);
+  frame_.SetStatusText(4, text);
 }
 
-void TMainForm::SetStatusText(int panel, const std::wstring& text) {
-  // A leading tab centres the text; the file name in panel 3 stays left-aligned.
-  std::wstring shown = panel != 3 ? L"\t" + text : text;
-  ::SendMessageW(statusBar_, SB_SETTEXTW, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(shown.c_str()));
-}
-
-std::wstring TMainForm::StatusText(int panel) const {
-  auto length = LOWORD(::SendMessageW(statusBar_, SB_GETTEXTLENGTHW, static_cast<WPARAM>(panel), 0));
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  ::SendMessageW(statusBar_, SB_GETTEXTW, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(length);
-  if (!text.empty() && text[0] == L'\t') text.erase(0, 1);
-  return text;
-}
-
-int TMainForm::CaretLine() {
+int Documents::CaretLine() {
   return ActiveEditor().LineFromChar(ActiveEditor().Selection().cpMin);
 }
 
-int TMainForm::CaretColumn() {
+int Documents::CaretColumn() {
   long start = ActiveEditor().Selection().cpMin;
   return static_cast<int>(start - ActiveEditor().LineIndex(ActiveEditor().LineFromChar(start)));
 }
 
-void TMainForm::MemoSelectionChange() {
+void Documents::MemoSelectionChange() {
   if (!slots_[static_cast<size_t>(ActiveSlot)]) return;
-  SetStatusText(0, win::ToText(CaretLine() + 1) + L":" + win::ToText(CaretColumn() + 1));
-  CHARRANGE selection = ActiveEditor().Selection();
-  bool hasSelection = selection.cpMax != selection.cpMin;
-  for (int tag : {15, 16, 22, 27, 28, 29, 30, 31, 32, 33, 34, 35}) SetToolEnabled(tag, hasSelection);
+  frame_.SetStatusText(0, win::ToText(CaretLine() + 1) + L":" + win::ToText(CaretColumn() + 1));
+  if (!refreshDeferred_) frame_.CommandStatesChanged();
 }
 
-void TMainForm::MemoChange(int slot) {
+void Documents::MemoChange(int slot) {
   if (slot != ActiveSlot) return;
-  SetToolEnabled(3, true);
-  SetToolEnabled(21, ActiveEditor().CanUndo());
-  if (TabImages) UpdateTabImage();
+  frame_.CommandStatesChanged();
+  if (TabImages) UpdateTabImage(slot);
 }
 
-void TMainForm::MemoKeyPress(wchar_t key) {
-  if (!PlaySoundsOn || !context_.playSound) return;
-  context_.playSound(key == L'\r' ? L"ID_WAVE2" : L"ID_WAVE1");
+void Documents::MemoKeyPress(wchar_t key) {
+  if (PlaySoundsOn) frame_.PlaySound(key == L'\r' ? L"ID_WAVE2" : L"ID_WAVE1");
 }
 
-void TMainForm::UpdateTabImage(int number) {
+void Documents::UpdateTabImage(int number) {
   DocumentSlot* slot = Slot(number);
   if (!TabImages || !slot) return;
   int index = TabIndexOfSlot(number);
@@ -269,7 +248,7 @@ void TMainForm::UpdateTabImage(int number) {
   TabCtrl_SetItem(pageControl_, index, &item);
 }
 
-int TMainForm::FindOpenTab(const std::wstring& name) const {
+int Documents::FindOpenTab(const std::wstring& name) const {
   // Names are canonical (each part as the file system spells it), so an exact
   // comparison finds a file however it was typed.
   for (int tab = 0, count = TabCount(); tab < count; ++tab) {
@@ -279,12 +258,13 @@ int TMainForm::FindOpenTab(const std::wstring& name) const {
   return -1;
 }
 
-void TMainForm::DestroySlot(int number) {
+void Documents::DestroySlot(int number) {
   if (number < 0 || number >= workspace::kSlotCount) return;
   auto& owned = slots_[static_cast<size_t>(number)];
   if (!owned) return;
+  DeleteTempFile(number);
   {
-    win::PaintSuspender suspend(hwnd());
+    win::PaintSuspender suspend(frame_.Window());
     int index = TabIndexOfSlot(number);
     ::DestroyWindow(owned->editor.hwnd());
     ::DestroyWindow(owned->panel);
@@ -295,10 +275,9 @@ void TMainForm::DestroySlot(int number) {
     }
     owned.reset();
   }
-  DeleteTempFile(number);
 }
 
-void TMainForm::SelectAfterClose(int oldTabIndex) {
+void Documents::SelectAfterClose(int oldTabIndex) {
   auto next = workspace::TabAfterClose(oldTabIndex, TabCount());
   if (next)
     TabCtrl_SetCurSel(pageControl_, *next);
@@ -308,37 +287,37 @@ void TMainForm::SelectAfterClose(int oldTabIndex) {
   FocusActiveEditor();
 }
 
-void TMainForm::FocusActiveEditor() {
+void Documents::FocusActiveEditor() {
   auto& slot = slots_[static_cast<size_t>(ActiveSlot)];
   if (slot && slot->editor) ::SetFocus(slot->editor.hwnd());
 }
 
-const std::wstring& TMainForm::TempFileOf(int slot) const {
-  return slot >= 0 && static_cast<size_t>(slot) < tempFiles_.size() ? tempFiles_[static_cast<size_t>(slot)]
-                                                                     : kNoTempFile;
+const std::wstring& Documents::TempFileOf(int slot) {
+  static const std::wstring none;
+  DocumentSlot* owner = Slot(slot);
+  return owner ? owner->tempFile : none;
 }
 
-void TMainForm::MakeTempFileName() {
-  if (tempFiles_.size() <= static_cast<size_t>(ActiveSlot)) tempFiles_.resize(static_cast<size_t>(ActiveSlot) + 1);
+void Documents::MakeTempFileName() {
   wchar_t current[MAX_PATH] = L"";
   ::GetCurrentDirectoryW(MAX_PATH, current);
-  tempFiles_[static_cast<size_t>(ActiveSlot)] =
-      workspace::TempFileName(Active().fileName, current, [](const std::wstring& path) {
-        return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-      });
+  Active().tempFile = workspace::TempFileName(Active().fileName, current, [](const std::wstring& path) {
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+  });
 }
 
-void TMainForm::DeleteTempFile(int number) {
-  if (number < 0 || static_cast<size_t>(number) >= tempFiles_.size()) return;
-  std::wstring& temp = tempFiles_[static_cast<size_t>(number)];
-  if (temp.empty()) return;
+void Documents::DeleteTempFile(int number) {
+  DocumentSlot* slot = Slot(number);
+  if (!slot || slot->tempFile.empty()) return;
+  std::wstring temp = std::move(slot->tempFile);
+  slot->tempFile.clear();
   if (!::DeleteFileW(temp.c_str()) && ::GetFileAttributesW(temp.c_str()) != INVALID_FILE_ATTRIBUTES) {
-    prompter().Message({hwnd(), L"Unable to delete temporary file.\nFile may be in use by another program."});
+    frame_.Prompter().Message(
+        {frame_.Window(), L"Unable to delete temporary file.\nFile may be in use by another program."});
   }
-  temp.clear();
 }
 
-workspace::StreamProgress TMainForm::LoadProgress(const std::wstring& displayName, HWND loading) {
+workspace::StreamProgress Documents::LoadProgress(const std::wstring& displayName, HWND loading) {
   DWORD start = ::GetTickCount();
   bool first = true;
   DWORD looked = start;
@@ -351,14 +330,14 @@ workspace::StreamProgress TMainForm::LoadProgress(const std::wstring& displayNam
     // Quick loads show nothing; long ones say how far they are a few times a second.
     if (now - start >= kProgressAfterMs) {
       int percent = total ? static_cast<int>(done * 100 / total) : 100;
-      SetStatusText(3, win::Fill(L"Loading %s: %s%%  (Esc stops)", {displayName, win::ToText(percent)}));
+      frame_.SetStatusText(3, win::Fill(L"Loading %s: %s%%  (Esc stops)", {displayName, win::ToText(percent)}));
       PaintWhileLoading(loading);
     }
     return true;
   };
 }
 
-bool TMainForm::EscapePressed() {
+bool Documents::EscapePressed() {
   // Keys typed while a file loads are read for Escape and dropped; clicks wait for the
   // end. No command or hand-off may run while the control is being filled.
   MSG message;
@@ -368,7 +347,7 @@ bool TMainForm::EscapePressed() {
   return escape;
 }
 
-void TMainForm::PaintWhileLoading(HWND loading) {
+void Documents::PaintWhileLoading(HWND loading) {
   // Looking at the queue also serves what other programs send; painting is the rest of
   // what keeps the window alive meanwhile.
   MSG message;
@@ -380,21 +359,38 @@ void TMainForm::PaintWhileLoading(HWND loading) {
     }
     ::DispatchMessageW(&message);
   }
-  ::UpdateWindow(statusBar_);
+  frame_.UpdateStatusBar();
 }
 
-void TMainForm::ReportLimit() {
-  prompter().Message({hwnd(), L"You have reached the limit of opened files."});
+void Documents::ReportLimit() {
+  frame_.Prompter().Message({frame_.Window(), L"You have reached the limit of opened files."});
 }
 
-void TMainForm::ReplaceActiveEditor(const std::function<void(RichEditor&)>& fill) {
-  DocumentSlot& slot = Active();
-  bool attached = slot.changeAttached;
-  slot.changeAttached = false;
-  workspace::ReplaceEditor(slot, Hooks(), fill);
-  win::Relayout(slot.panel);
-  slot.changeAttached = attached;
+void Documents::ReplaceSlotEditor(int number, const std::function<void(RichEditor&)>& fill) {
+  DocumentSlot* slot = Slot(number);
+  if (!slot) return;
+  bool attached = slot->changeAttached;
+  slot->changeAttached = false;
+  workspace::ReplaceEditor(*slot, Hooks(), fill);
+  win::Relayout(slot->panel);
+  slot->changeAttached = attached;
 }
 
+}  // namespace workspace
 
-}  // namespace app
+namespace workspace {
+
+void Documents::LayoutPages() {
+  if (!pageControl_) return;
+  RECT r;
+  ::GetClientRect(pageControl_, &r);
+  TabCtrl_AdjustRect(pageControl_, FALSE, &r);
+  for (auto& slot : slots_) {
+    if (!slot) continue;
+    if (slot->number == ActiveSlot || (::GetWindowLongW(slot->page, GWL_STYLE) & WS_VISIBLE))
+      ::MoveWindow(slot->page, r.left, r.top, std::max<int>(0, r.right - r.left), std::max<int>(0, r.bottom - r.top),
+                   TRUE);
+  }
+}
+
+}  // namespace workspace

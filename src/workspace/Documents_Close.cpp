@@ -1,19 +1,20 @@
 // Close, Close All, closing the window, Reload, and reopening the last run's documents.
-#include "app/MainForm.h"
+#include "workspace/Documents_win.h"
 #include "config/Keys.h"
 #include "win/Text.h"
 #include "workspace/DocumentFile_win.h"
 
-namespace app {
+namespace workspace {
+using namespace command;
 namespace keys = config::keys;
 
-bool TMainForm::ConfirmClose(int number) {
+bool Documents::ConfirmClose(int number) {
   workspace::DocumentSlot* slot = Slot(number);
   if (!slot || !slot->editor.Modified()) return true;
-  win::MessageRequest ask{hwnd(), win::Fill(L"Save changes to \"%s\"?", {slot->fileName})};
+  win::MessageRequest ask{frame_.Window(), win::Fill(L"Save changes to \"%s\"?", {slot->fileName})};
   ask.icon = win::Icon::Question;
   ask.buttons = win::Buttons::YesNoCancel;
-  switch (prompter().Message(ask)) {
+  switch (frame_.Prompter().Message(ask)) {
     case win::Answer::Yes:
       // Closing after a cancelled Save As or a failed write would lose the text:
       // both stop the close as Cancel does.
@@ -25,7 +26,7 @@ bool TMainForm::ConfirmClose(int number) {
   }
 }
 
-void TMainForm::FileMenuCloseClick(const Sender&) {
+void Documents::FileMenuCloseClick(const Sender&) {
   // The slot asked about is the one closed, whatever is active once the prompt is gone.
   int number = ActiveSlot;
   if (!ConfirmClose(number)) return;
@@ -34,14 +35,14 @@ void TMainForm::FileMenuCloseClick(const Sender&) {
   SelectAfterClose(index);
 }
 
-bool TMainForm::CloseEveryDocument(bool recordForReOpen) {
+bool Documents::CloseEveryDocument(bool recordForReOpen) {
   int recorded = 0;
   for (int tab = TabCount() - 1; tab >= 0; --tab) {
     int number = SlotOfTab(tab);
     workspace::DocumentSlot* slot = Slot(number);
     if (!slot) continue;
     if (recordForReOpen && slot->fileName.compare(0, 8, L"Untitled") != 0) {
-      profile().WriteText(keys::kReOpenLast, L"File" + win::ToText(recorded), slot->fileName);
+      frame_.Profile().WriteText(keys::kReOpenLast, L"File" + win::ToText(recorded), slot->fileName);
       ++recorded;
     }
     if (slot->editor.Modified()) {
@@ -53,45 +54,37 @@ bool TMainForm::CloseEveryDocument(bool recordForReOpen) {
     }
     DestroySlot(number);
   }
-  if (recordForReOpen) profile().Write(keys::ReOpenCount, recorded);
+  if (recordForReOpen) frame_.Profile().Write(keys::ReOpenCount, recorded);
   return true;
 }
 
-void TMainForm::FileMenuCloseAllClick(const Sender&) {
-  ::UpdateWindow(hwnd());
+void Documents::FileMenuCloseAllClick(const Sender&) {
+  ::UpdateWindow(frame_.Window());
   if (!CloseEveryDocument(false)) return;
   NewDocument(0, L"txt");
   FocusActiveEditor();
 }
 
-bool TMainForm::FormCloseQuery() {
-  if (busy_) return false;
-  ModalScope scope(*this);
-  if (!CloseEveryDocument(profile().Read(keys::ReOpenLast))) return false;
-  HandBackPendingOpens();
-  return true;
-}
-
-void TMainForm::QueueReOpenLast(std::vector<PendingOpen>& opens) {
-  int count = profile().Read(keys::ReOpenCount);
-  opens.push_back({PendingOpen::Kind::ResetLimit, L""});
+std::vector<std::wstring> Documents::ReOpenLastNames() {
+  std::vector<std::wstring> names;
+  int count = frame_.Profile().Read(keys::ReOpenCount);
   for (int i = 0; i < count && i < 10000; ++i) {
-    std::wstring name = profile().ReadText(keys::kReOpenLast, L"File" + win::ToText(count - 1 - i), L"", 260);
-    if (!name.empty()) opens.push_back({PendingOpen::Kind::ReOpen, name});
+    std::wstring name = frame_.Profile().ReadText(keys::kReOpenLast, L"File" + win::ToText(count - 1 - i), L"", 260);
+    if (!name.empty()) names.push_back(std::move(name));
   }
-  opens.push_back({PendingOpen::Kind::ActivateFirst, L""});
+  return names;
 }
 
-void TMainForm::FileMenuReloadClick(const Sender&) {
+void Documents::FileMenuReloadClick(const Sender&) {
   workspace::DocumentSlot& slot = Active();
   win::MessageRequest ask{
-      hwnd(), win::Fill(L"You will loose any unsaved changes if you Reload.\n\nReload \"%s\" from disk?", {slot.fileName})};
+      frame_.Window(), win::Fill(L"You will loose any unsaved changes if you Reload.\n\nReload \"%s\" from disk?", {slot.fileName})};
   ask.buttons = win::Buttons::YesNo;
-  if (prompter().Message(ask) != win::Answer::Yes) return;
+  if (frame_.Prompter().Message(ask) != win::Answer::Yes) return;
   slot.changeAttached = false;
   try {
     // Reloading into a fresh control: emptying a large text in place is slow under Wine.
-    ReplaceActiveEditor([&](workspace::RichEditor& editor) {
+    ReplaceActiveEditor([&](RichEditor& editor) {
       slot.format =
           workspace::LoadDocument(editor, slot.fileName, LoadProgress(win::FileNamePart(slot.fileName), editor.hwnd()));
     });
@@ -105,9 +98,9 @@ void TMainForm::FileMenuReloadClick(const Sender&) {
   }
   slot.changeAttached = true;
   slot.editor.SetModified(false);
-  SetToolEnabled(3, false);
-  UpdateTabImage();
+  frame_.CommandStatesChanged();
+  UpdateTabImage(ActiveSlot);
   ShowTextFormat();
 }
 
-}  // namespace app
+}  // namespace workspace

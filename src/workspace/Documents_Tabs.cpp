@@ -3,15 +3,17 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
-#include "app/MainForm.h"
+#include "workspace/Documents_win.h"
 #include "config/Keys.h"
+#include "win/Window.h"
 
-namespace app {
+namespace workspace {
+using namespace command;
 namespace keys = config::keys;
 
-LRESULT CALLBACK TMainForm::PageControlWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+LRESULT CALLBACK Documents::PageControlWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                                   DWORD_PTR data) {
-  auto* self = reinterpret_cast<TMainForm*>(data);
+  auto* self = reinterpret_cast<Documents*>(data);
   try {
     switch (message) {
       case WM_DROPFILES:
@@ -26,7 +28,7 @@ LRESULT CALLBACK TMainForm::PageControlWindowProc(HWND hwnd, UINT message, WPARA
       case WM_RBUTTONUP: {
         POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         ::ClientToScreen(hwnd, &point);
-        self->ShowTabMenu(point);
+        self->frame_.ShowPopupMenu(command::kTabMenu, point);
         return 0;
       }
       case WM_SIZE: {
@@ -35,7 +37,7 @@ LRESULT CALLBACK TMainForm::PageControlWindowProc(HWND hwnd, UINT message, WPARA
         return result;
       }
       case WM_NCDESTROY:
-        ::RemoveWindowSubclass(hwnd, &TMainForm::PageControlWindowProc, 1);
+        ::RemoveWindowSubclass(hwnd, &Documents::PageControlWindowProc, 1);
         break;
     }
   } catch (const std::exception& error) {
@@ -45,7 +47,7 @@ LRESULT CALLBACK TMainForm::PageControlWindowProc(HWND hwnd, UINT message, WPARA
   return ::DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
-void TMainForm::PageControlMouseDown(POINT screenPoint) {
+void Documents::PageControlMouseDown(POINT screenPoint) {
   TCHITTESTINFO hit{};
   hit.pt = screenPoint;
   ::ScreenToClient(pageControl_, &hit.pt);
@@ -53,21 +55,10 @@ void TMainForm::PageControlMouseDown(POINT screenPoint) {
   if (index >= 0 && index != TabCtrl_GetCurSel(pageControl_)) ActivateTab(index);
 }
 
-void TMainForm::ShowTabMenu(POINT screenPoint) {
-  RefreshMenu(kTabMenu);
-  ::TrackPopupMenu(tabMenu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0, hwnd(), nullptr);
-}
-
-void TMainForm::ShowEditorMenu(HWND, POINT screenPoint) {
-  PopupMenuPopup();
-  ::TrackPopupMenu(editorPopup_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0, hwnd(),
-                   nullptr);
-}
-
-void TMainForm::OnDropFiles(HDROP drop) {
+void Documents::OnDropFiles(HDROP drop) {
   ::DragAcceptFiles(pageControl_, FALSE);
   UINT count = ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-  if (profile().Read(keys::AfterDropSetToTop)) ::SetForegroundWindow(hwnd());
+  if (frame_.Profile().Read(keys::AfterDropSetToTop)) ::SetForegroundWindow(frame_.Window());
   LimitReported = false;
   for (UINT i = 0; i < count; ++i) {
     UINT length = ::DragQueryFileW(drop, i, nullptr, 0);
@@ -75,20 +66,20 @@ void TMainForm::OnDropFiles(HDROP drop) {
     ::DragQueryFileW(drop, i, name.data(), length + 1);
     name.resize(length);
     OpenDocument(name);
-    ::UpdateWindow(hwnd());
+    ::UpdateWindow(frame_.Window());
   }
   ::DragFinish(drop);
   FocusActiveEditor();
   ::DragAcceptFiles(pageControl_, TRUE);
 }
 
-LRESULT CALLBACK TMainForm::EditorProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+LRESULT CALLBACK Documents::EditorProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                        DWORD_PTR data) {
-  auto* self = reinterpret_cast<TMainForm*>(data);
+  auto* self = reinterpret_cast<Documents*>(data);
   try {
     switch (message) {
       case WM_KEYDOWN:
-        if (self->MemoKeyDown(hwnd, wParam)) return 0;
+        if (self->MemoKeyDown(wParam)) return 0;
         break;
       case WM_SYSKEYDOWN:
         if (wParam == VK_LEFT || wParam == VK_RIGHT) {
@@ -115,11 +106,11 @@ LRESULT CALLBACK TMainForm::EditorProc(HWND hwnd, UINT message, WPARAM wParam, L
           ::ClientToScreen(hwnd, &caret);
           point = caret;
         }
-        self->ShowEditorMenu(hwnd, point);
+        self->frame_.ShowPopupMenu(command::kEditorPopup, point);
         return 0;
       }
       case WM_NCDESTROY:
-        ::RemoveWindowSubclass(hwnd, &TMainForm::EditorProc, 1);
+        ::RemoveWindowSubclass(hwnd, &Documents::EditorProc, 1);
         break;
     }
   } catch (const std::exception& error) {
@@ -129,4 +120,19 @@ LRESULT CALLBACK TMainForm::EditorProc(HWND hwnd, UINT message, WPARAM wParam, L
   return ::DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
-}  // namespace app
+}  // namespace workspace
+
+namespace workspace {
+
+bool Documents::MemoKeyDown(WPARAM key) {
+  bool plainInsert = key == VK_INSERT && ::GetKeyState(VK_SHIFT) >= 0 && ::GetKeyState(VK_CONTROL) >= 0 &&
+                     ::GetKeyState(VK_MENU) >= 0;
+  if (plainInsert) {
+    Active().insertMode = !Active().insertMode;
+    SetInsertModePanel();
+    return false;  // the editor toggles its own mode too
+  }
+  return onEditorKey && onEditorKey(key);
+}
+
+}  // namespace workspace

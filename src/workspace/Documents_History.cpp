@@ -1,15 +1,15 @@
 // The File menu's refresh and its Re-Open submenu.
-#include "app/MainForm.h"
+#include "workspace/Documents_win.h"
 #include "config/Keys.h"
 #include "win/Text.h"
 #include "workspace/History.h"
 
-namespace app {
+namespace workspace {
+using namespace command;
 namespace keys = config::keys;
 
-void TMainForm::BuildReopenMenu() {
-  HMENU fileMenu = topMenus_[kFileMenu];
-  bool hidden = profile().Read(keys::HideReOpen);
+void Documents::BuildReopenMenu(HMENU fileMenu, HMENU reopenMenu) {
+  bool hidden = frame_.Profile().Read(keys::HideReOpen);
   bool present = ::GetMenuState(fileMenu, FileMenuReOpen, MF_BYCOMMAND) != static_cast<UINT>(-1);
   if (hidden) {
     if (present) ::RemoveMenu(fileMenu, FileMenuReOpen, MF_BYCOMMAND);
@@ -20,13 +20,13 @@ void TMainForm::BuildReopenMenu() {
     info.cbSize = sizeof(info);
     info.fMask = MIIM_ID | MIIM_STRING | MIIM_SUBMENU;
     info.wID = FileMenuReOpen;
-    info.hSubMenu = reopenMenu_;
+    info.hSubMenu = reopenMenu;
     wchar_t caption[] = L"&Re-Open";
     info.dwTypeData = caption;
     ::InsertMenuItemW(fileMenu, 2, TRUE, &info);
   }
-  while (::GetMenuItemCount(reopenMenu_) > 2) ::DeleteMenu(reopenMenu_, 2, MF_BYPOSITION);
-  std::vector<std::wstring> files = workspace::ReadFileHistory(profile());
+  while (::GetMenuItemCount(reopenMenu) > 2) ::DeleteMenu(reopenMenu, 2, MF_BYPOSITION);
+  std::vector<std::wstring> files = workspace::ReadFileHistory(frame_.Profile());
   reopenHints_.assign(files.begin(), files.end());
   bool empty = true;
   for (int k = 0; k < workspace::kHistoryFiles; ++k) {
@@ -34,28 +34,23 @@ void TMainForm::BuildReopenMenu() {
     if (caption.empty() && k > 0) continue;
     bool placeholder = caption.empty();
     std::wstring shown = placeholder ? L"[Empty]" : win::EscapeAmpersands(caption);
-    ::AppendMenuW(reopenMenu_, MF_STRING | (placeholder ? MF_GRAYED : 0), ReopenMenuFirstFile + k, shown.c_str());
+    ::AppendMenuW(reopenMenu, MF_STRING | (placeholder ? MF_GRAYED : 0), ReopenMenuFirstFile + k, shown.c_str());
     if (!placeholder) {
-      SetMenuImage(reopenMenu_, ReopenMenuFirstFile + k, 1);
+      if (setMenuPicture) setMenuPicture(reopenMenu, ReopenMenuFirstFile + k, 1);
       empty = false;
     }
   }
-  ::EnableMenuItem(reopenMenu_, ReopenMenuClearList, MF_BYCOMMAND | (empty ? MF_GRAYED : MF_ENABLED));
+  reopenEmpty_ = empty;
 }
 
-void TMainForm::FileMenuClick() {
-  BuildReopenMenu();
-  bool hasFile = Active().hasFile;
-  for (unsigned id : {FileMenuDelete, FileMenuOpenFolder, FileMenuCopy, FileMenuMove, FileMenuReload})
-    EnableItem(id, hasFile);
+void Documents::FileMenuClick(HMENU fileMenu, HMENU reopenMenu) { BuildReopenMenu(fileMenu, reopenMenu); }
+
+void Documents::ReopenMenuClearListClick(const Sender&) {
+  frame_.Profile().EraseSection(keys::kHistory);
+  if (onHistoryChanged) onHistoryChanged();
 }
 
-void TMainForm::ReopenMenuClearListClick(const Sender&) {
-  profile().EraseSection(keys::kHistory);
-  OnHistoryChanged();
-}
-
-void TMainForm::LoadFavorite(const Sender& sender) {
+void Documents::LoadFavorite(const Sender& sender) {
   std::wstring path;
   if (sender.command >= ReopenMenuFirstFile && sender.command <= ReopenMenuLastFile) {
     size_t k = sender.command - ReopenMenuFirstFile;
@@ -66,6 +61,4 @@ void TMainForm::LoadFavorite(const Sender& sender) {
   OpenDocument(path);
 }
 
-void TMainForm::OnHistoryChanged() {}
-
-}  // namespace app
+}  // namespace workspace

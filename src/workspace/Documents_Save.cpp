@@ -1,13 +1,15 @@
 // Save, Save As and Save All.
 #include <algorithm>
 
-#include "app/MainForm.h"
+#include "workspace/Documents_win.h"
 #include "config/FileTypes.h"
 #include "config/Keys.h"
 #include "win/Text.h"
+#include "win/Window.h"
 #include "workspace/DocumentFile_win.h"
 
-namespace app {
+namespace workspace {
+using namespace command;
 namespace keys = config::keys;
 
 namespace {
@@ -27,19 +29,19 @@ bool Reported(Write write) {
 
 }  // namespace
 
-bool TMainForm::WriteDocument(int number, const std::wstring& path, workspace::TextFormat format) {
+bool Documents::WriteDocument(int number, const std::wstring& path, workspace::TextFormat format) {
   workspace::DocumentSlot* slot = Slot(number);
   if (!slot) return false;
   bool lossy = false;
   std::string bytes = workspace::DocumentBytes(slot->editor, format, &lossy);
   if (lossy) {
     // Saving in the code page would turn these characters into "?": the user decides.
-    win::MessageRequest ask{hwnd(), win::Fill(L"%s contains characters that cannot be saved in the %s encoding. "
+    win::MessageRequest ask{frame_.Window(), win::Fill(L"%s contains characters that cannot be saved in the %s encoding. "
                                               L"Save it as UTF-8 instead?",
                                               {win::FileNamePart(path), workspace::SystemCodePageName()})};
     ask.icon = win::Icon::Question;
     ask.buttons = win::Buttons::YesNoCancel;
-    win::Answer answer = prompter().Message(ask);
+    win::Answer answer = frame_.Prompter().Message(ask);
     if (answer == win::Answer::Cancel) return false;
     slot = Slot(number);  // the question ran a message loop
     if (!slot) return false;
@@ -55,23 +57,23 @@ bool TMainForm::WriteDocument(int number, const std::wstring& path, workspace::T
   return true;
 }
 
-bool TMainForm::SaveDocument(int number) {
+bool Documents::SaveDocument(int number) {
   workspace::DocumentSlot* slot = Slot(number);
   if (!slot) return false;
   if (!slot->hasFile) return SaveDocumentAs(number);
   if (!slot->editor.Modified()) return true;
   if (!WriteDocument(number, slot->fileName, slot->format)) return false;
   slot->editor.SetModified(false);
-  if (number == ActiveSlot) SetToolEnabled(3, false);
+  frame_.CommandStatesChanged();
   UpdateTabImage(number);
   return true;
 }
 
-bool TMainForm::SaveDocumentAs(int number, bool chooseFilter) {
+bool Documents::SaveDocumentAs(int number, bool chooseFilter) {
   workspace::DocumentSlot* slot = Slot(number);
   if (!slot) return false;
   win::FileRequest request;
-  request.owner = hwnd();
+  request.owner = frame_.Window();
   request.title = L"Save As";
   request.filter = saveFilter_;
   request.initialDir = saveInitialDir_;
@@ -82,7 +84,7 @@ bool TMainForm::SaveDocumentAs(int number, bool chooseFilter) {
 
   std::wstring lower = extension;
   for (wchar_t& c : lower) c = static_cast<wchar_t>(towlower(c));
-  std::vector<config::FileType> types = config::ReadFileTypes(profile(), 80);
+  std::vector<config::FileType> types = config::ReadFileTypes(frame_.Profile(), 80);
   int index = config::FilterIndexForExtension(types, lower);
   if (chooseFilter && index > 0) saveFilterIndex_ = index;
   request.filterIndex = saveFilterIndex_;
@@ -99,7 +101,7 @@ bool TMainForm::SaveDocumentAs(int number, bool chooseFilter) {
     };
   }
 
-  if (!prompter().SaveFile(request)) return false;
+  if (!frame_.Prompter().SaveFile(request)) return false;
   // The dialog ran a message loop: look the slot up again rather than trust the pointer.
   slot = Slot(number);
   if (!slot) return false;
@@ -120,18 +122,16 @@ bool TMainForm::SaveDocumentAs(int number, bool chooseFilter) {
   SetTabCaption(number, win::FileNamePart(slot->fileName));
   slot->hasFile = true;
   UpdateTabImage(number);
-  if (number == ActiveSlot) {
-    SetToolEnabled(3, false);
-    SetStatusText(3, slot->fileName);
-  }
+  if (number == ActiveSlot) frame_.SetStatusText(3, slot->fileName);
+  frame_.CommandStatesChanged();
   return true;
 }
 
-void TMainForm::FileMenuSaveClick(const Sender&) { SaveDocument(ActiveSlot); }
+void Documents::FileMenuSaveClick(const Sender&) { SaveDocument(ActiveSlot); }
 
-void TMainForm::FileMenuSaveAsClick(const Sender&) { SaveDocumentAs(ActiveSlot); }
+void Documents::FileMenuSaveAsClick(const Sender&) { SaveDocumentAs(ActiveSlot); }
 
-void TMainForm::FileMenuSaveAllClick(const Sender&) {
+void Documents::FileMenuSaveAllClick(const Sender&) {
   int count = TabCount();
   int start = TabCtrl_GetCurSel(pageControl_);
   if (count == 0 || start < 0) return;
@@ -150,7 +150,7 @@ void TMainForm::FileMenuSaveAllClick(const Sender&) {
     }
     UpdateTabImage(number);
   }
-  SetToolEnabled(3, false);
+  frame_.CommandStatesChanged();
 }
 
-}  // namespace app
+}  // namespace workspace

@@ -2,7 +2,7 @@
 // Command identifiers, in blocks per menu. Menus, accelerators, tool buttons and
 // status-bar hints all find their command here.
 
-namespace app {
+namespace command {
 
 enum CommandId : unsigned {
   kNoCommand = 0,
@@ -148,4 +148,19 @@ enum CommandId : unsigned {
   FavoritesLastItem = 5999,
 };
 
-}  // namespace app
+// The menus of the main window, numbered as the menu bar's items.
+enum TopMenu : unsigned {
+  kFileMenu = 1,
+  kEditMenu,
+  kSearchMenu,
+  kFormatMenu,
+  kDocumentMenu,
+  kFavoritesMenu,
+  kViewMenu,
+  kHelpMenu,
+  kTabMenu,
+  kEditorPopup,
+  kTrayMenu,
+};
+
+}  // namespace command

@@ -5,16 +5,16 @@
 
 #include <algorithm>
 
-#include "app/MainForm.h"
+#include "textcmd/TextCommands_win.h"
 #include "dialogs/RenameBox.h"
-#include "textcmd/TextCommandState_win.h"
 #include "textcmd/TextRules_win.h"
 #include "textcmd/Transforms.h"
 #include "win/Container.h"
 #include "win/MessageLoop.h"
 #include "workspace/SlotRules.h"
 
-namespace app {
+namespace textcmd {
+using namespace command;
 using workspace::DocumentSlot;
 using workspace::RichEditor;
 
@@ -42,13 +42,13 @@ class EditorLines : public textcmd::LineLayout {
 
 class BusyScope {
  public:
-  explicit BusyScope(TMainForm& form) : form_(form), previous_(form.Busy()) { form.SetBusy(true); }
-  ~BusyScope() { form_.SetBusy(previous_); }
+  explicit BusyScope(workspace::Frame& frame) : frame_(frame), previous_(frame.Busy()) { frame.SetBusy(true); }
+  ~BusyScope() { frame_.SetBusy(previous_); }
   BusyScope(const BusyScope&) = delete;
   BusyScope& operator=(const BusyScope&) = delete;
 
  private:
-  TMainForm& form_;
+  workspace::Frame& frame_;
   bool previous_;
 };
 
@@ -115,17 +115,12 @@ void ApplyToAll(RichEditor& editor, RichFormats formats) {
 
 }  // namespace
 
-TMainForm::TextCommandState& TMainForm::TextCommands() {
-  if (!textCommands_) textCommands_ = std::make_shared<TextCommandState>();
-  return *textCommands_;
+std::function<void(int)> TextCommands::HelpShower() {
+  return [this](int topic) { frame_.ShowHelpTopic(topic); };
 }
 
-std::function<void(int)> TMainForm::HelpShower() {
-  return [this](int topic) { ShowHelpTopic(topic); };
-}
-
-void TMainForm::ReplaceDocumentRange(int slotNumber, long start, long end, const std::wstring& text) {
-  DocumentSlot* slot = Slot(slotNumber);
+void TextCommands::ReplaceDocumentRange(int slotNumber, long start, long end, const std::wstring& text) {
+  DocumentSlot* slot = documents_.Slot(slotNumber);
   if (!slot) return;
   RichEditor editor = slot->editor;
   long length = editor.TextLength();
@@ -156,49 +151,41 @@ void TMainForm::ReplaceDocumentRange(int slotNumber, long start, long end, const
     fresh.StreamInText(all);
     if (!plain) ApplyToAll(fresh, formats);
   };
-  if (slotNumber == ActiveSlot) {
-    ReplaceActiveEditor(fill);
-  } else {
-    bool attached = slot->changeAttached;
-    slot->changeAttached = false;
-    workspace::ReplaceEditor(*slot, Hooks(), fill);
-    win::Relayout(slot->panel);
-    slot->changeAttached = attached;
-  }
+  documents_.ReplaceSlotEditor(slotNumber, fill);
   slot->editor.SetModified(true);
   slot->editor.SetSelection(start + inserted, start + inserted);
-  if (slot->changeAttached) MemoChange(slotNumber);
+  if (slot->changeAttached) documents_.MemoChange(slotNumber);
 }
 
-void TMainForm::ReplaceSelectionText(const std::function<std::wstring(const std::wstring&)>& transform) {
-  RichEditor& editor = ActiveEditor();
+void TextCommands::ReplaceSelectionText(const std::function<std::wstring(const std::wstring&)>& transform) {
+  RichEditor& editor = documents_.ActiveEditor();
   if (editor.ReadOnly()) return;
   CHARRANGE selection = ClampedSelection(editor);
   if (selection.cpMin == selection.cpMax) return;
   std::wstring result = transform(textcmd::ToCrLf(editor.TextRange(selection.cpMin, selection.cpMax)));
-  ReplaceDocumentRange(ActiveSlot, selection.cpMin, selection.cpMax, result);
+  ReplaceDocumentRange(documents_.ActiveSlotNumber(), selection.cpMin, selection.cpMax, result);
 }
 
-void TMainForm::FormatMenuLowerCaseClick(const Sender&) {
+void TextCommands::FormatMenuLowerCaseClick(const Sender&) {
   ReplaceSelectionText([](const std::wstring& text) { return textcmd::MapCase(text, textcmd::LowerCaseBuffer); });
 }
 
-void TMainForm::FormatMenuUpperCaseClick(const Sender&) {
+void TextCommands::FormatMenuUpperCaseClick(const Sender&) {
   ReplaceSelectionText([](const std::wstring& text) { return textcmd::MapCase(text, textcmd::UpperCaseBuffer); });
 }
 
-void TMainForm::FormatMenuCapitalizeClick(const Sender&) { RunSlowCaseCommand(true); }
-void TMainForm::FormatMenuInvertCaseClick(const Sender&) { RunSlowCaseCommand(false); }
+void TextCommands::FormatMenuCapitalizeClick(const Sender&) { RunSlowCaseCommand(true); }
+void TextCommands::FormatMenuInvertCaseClick(const Sender&) { RunSlowCaseCommand(false); }
 
-void TMainForm::RunSlowCaseCommand(bool capitalize) {
-  int slotNumber = ActiveSlot;
-  RichEditor editor = ActiveEditor();
+void TextCommands::RunSlowCaseCommand(bool capitalize) {
+  int slotNumber = documents_.ActiveSlotNumber();
+  RichEditor editor = documents_.ActiveEditor();
   if (editor.ReadOnly()) return;
   CHARRANGE selection = ClampedSelection(editor);
   if (selection.cpMin == selection.cpMax) return;
   std::wstring read = editor.TextRange(selection.cpMin, selection.cpMax);
   {
-    BusyScope busy(*this);
+    BusyScope busy(frame_);
     EditHold hold(editor);
     auto pump = [] { win::MessageLoop::PumpPending(); };
     std::wstring text = textcmd::ToCrLf(read);
@@ -207,17 +194,17 @@ void TMainForm::RunSlowCaseCommand(bool capitalize) {
                               : textcmd::InvertCase(std::move(text), pump, kPumpInterval);
     hold.Release();
     // The document may have been closed meanwhile; the hold kept its text as read.
-    DocumentSlot* slot = Slot(slotNumber);
+    DocumentSlot* slot = documents_.Slot(slotNumber);
     if (!slot || slot->editor.hwnd() != editor.hwnd()) return;
     if (slot->editor.TextRange(selection.cpMin, selection.cpMax) != read) return;
     ReplaceDocumentRange(slotNumber, selection.cpMin, selection.cpMax, result);
   }
   // The hold may have shown through in the read-only button or the tab's image.
-  if (slotNumber == ActiveSlot) SetToolPressed(45, ActiveEditor().ReadOnly());
-  UpdateTabImage(slotNumber);
+  frame_.CommandStatesChanged();
+  documents_.UpdateTabImage(slotNumber);
 }
 
-void TMainForm::FormatMenuTrimClick(const Sender& sender) {
+void TextCommands::FormatMenuTrimClick(const Sender& sender) {
   bool tool = sender.kind == Sender::Kind::ToolButton;
   textcmd::TrimKind kind = textcmd::TrimKind::Both;
   if (sender.command == FormatMenuTrimLeft || sender.command == MenuTrimLeft || (tool && sender.tag == 31))
@@ -227,7 +214,7 @@ void TMainForm::FormatMenuTrimClick(const Sender& sender) {
   ReplaceSelectionText([kind](const std::wstring& text) { return textcmd::TrimLines(text, kind); });
 }
 
-void TMainForm::FormatMenuSortClick(const Sender& sender) {
+void TextCommands::FormatMenuSortClick(const Sender& sender) {
   bool tool = sender.kind == Sender::Kind::ToolButton;
   if (sender.command == FormatMenuNumber || (tool && sender.tag == 35))
     RunLineCommand(true);
@@ -235,7 +222,7 @@ void TMainForm::FormatMenuSortClick(const Sender& sender) {
     RunLineCommand(false);
 }
 
-bool TMainForm::PromptForNumber(const std::wstring& caption, const std::wstring& label,
+bool TextCommands::PromptForNumber(const std::wstring& caption, const std::wstring& label,
                                 const std::wstring& explanation, const std::wstring& text, int helpTopic,
                                 int fieldHelpTopic, long long& number) {
   dialogs::RenameBoxDressing dressing;
@@ -248,18 +235,18 @@ bool TMainForm::PromptForNumber(const std::wstring& caption, const std::wstring&
   dressing.helpTopic = helpTopic;
   dressing.fieldHelpTopic = fieldHelpTopic;
   dialogs::TRenameBox box(dressing, HelpShower());
-  if (box.ShowModal(hwnd()) != IDOK) return false;
+  if (box.ShowModal(frame_.Window()) != IDOK) return false;
   number = ParseDigits(box.text());
   return true;
 }
 
-void TMainForm::RunLineCommand(bool number) {
-  if (ActiveEditor().ReadOnly()) return;
+void TextCommands::RunLineCommand(bool number) {
+  if (documents_.ActiveEditor().ReadOnly()) return;
   long long first = 1;
   if (number && !PromptForNumber(L"Tarnwick - Starting Number", L"&Number:", L"Enter the number to start with.", L"1",
                                  172, 173, first))
     return;
-  RichEditor& editor = ActiveEditor();
+  RichEditor& editor = documents_.ActiveEditor();
   CHARRANGE selection = editor.Selection();
   textcmd::LineSpan span = textcmd::WidenToLines(selection.cpMin, selection.cpMax, EditorLines(editor));
   std::vector<std::wstring> lines = textcmd::SplitLines(textcmd::ToCrLf(editor.TextRange(span.start, span.end)));
@@ -270,7 +257,7 @@ void TMainForm::RunLineCommand(bool number) {
   std::wstring result = textcmd::JoinLines(lines);
   if (!span.keepFinalBreak) result = textcmd::WithoutFinalBreak(std::move(result));
   if (span.start == span.end && result.empty()) return;
-  ReplaceDocumentRange(ActiveSlot, span.start, span.end, result);
+  ReplaceDocumentRange(documents_.ActiveSlotNumber(), span.start, span.end, result);
 }
 
-}  // namespace app
+}  // namespace textcmd

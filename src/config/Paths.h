@@ -2,7 +2,7 @@
 // The folders and files the program works with. Tests point them at a scratch folder.
 #include <string>
 
-namespace app {
+namespace config {
 
 struct AppPaths {
   std::wstring programFolder;  // ends in a backslash
@@ -24,4 +24,4 @@ struct AppPaths {
   }
 };
 
-}  // namespace app
+}  // namespace config

@@ -1,0 +1,25 @@
+#pragma once
+// Where the commands show: the menu bar, its menus and the pop-up menus.
+#include <cstddef>
+
+#include "command/CommandIds.h"
+
+namespace app {
+
+// Layout of a menu: a line of depth d + 1 after a line of depth d is an item of its
+// submenu; id 0 is a separator.
+struct MenuLine {
+  int depth;
+  unsigned id;
+};
+
+struct MenuLayout {
+  const MenuLine* lines;
+  size_t count;
+};
+
+MenuLayout MainMenuLayout();
+MenuLayout PopupLayout(command::TopMenu menu);  // kTabMenu, kEditorPopup, kTrayMenu
+const wchar_t* TopMenuCaption(command::TopMenu menu);
+
+}  // namespace app

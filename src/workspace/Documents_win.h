@@ -1,0 +1,198 @@
+#pragma once
+// The open documents: the slot table, the tab control showing them, and the File
+// menu's commands that open, save, close and reload them, with the history of files
+// and folders.
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "command/Command.h"
+#include "config/Colors.h"
+#include "win/Handles.h"
+#include "win/PaintSuspender.h"
+#include "workspace/DocumentHost.h"
+#include "workspace/DocumentSlot_win.h"
+#include "workspace/Frame.h"
+#include "workspace/SlotRules.h"
+
+namespace workspace {
+
+class Documents : public DocumentHost {
+ public:
+  using Sender = command::Sender;
+  Documents(Frame& frame, command::Registry& commands);
+  Documents(const Documents&) = delete;
+  Documents& operator=(const Documents&) = delete;
+
+  // Creates the tab control in the main window and reads the tab settings.
+  void Create(HWND parent);
+  HWND PageControl() const { return pageControl_; }
+  // Lays the pages out in the tab control's display area.
+  void LayoutPages();
+  // Keys typed in any editor that other subsystems act on; true when handled there.
+  std::function<bool(WPARAM key)> onEditorKey;
+
+  // --- the slot table and the tabs
+  int ActiveSlot = 0;
+  bool LimitReported = false;
+  bool TabImages = true;
+  bool PlaySoundsOn = false;
+
+  int ActiveSlotNumber() const override { return ActiveSlot; }
+  DocumentSlot* Slot(int number) override {
+    return number >= 0 && number < kSlotCount ? slots_[static_cast<size_t>(number)].get() : nullptr;
+  }
+  int TabCount() const override;
+  int SlotOfTab(int tabIndex) const override;
+  int TabIndexOfSlot(int slot) const override;
+  void ActivateTab(int tabIndex) override;
+  void FocusActiveEditor() override;
+  void ReplaceSlotEditor(int slot, const std::function<void(RichEditor&)>& fill) override;
+  void ReplaceActiveEditor(const std::function<void(RichEditor&)>& fill) { ReplaceSlotEditor(ActiveSlot, fill); }
+  void UpdateTabImage(int slot) override;
+  void MemoChange(int slot) override;
+  void MemoSelectionChange() override;
+  void OpenDocument(std::wstring name) override;
+  bool NewDocument(int format, const std::wstring& extension) override;
+  const std::wstring& SaveFilter() const override { return saveFilter_; }
+  const std::wstring& SaveInitialDir() const override { return saveInitialDir_; }
+
+  std::wstring TabCaption(int tabIndex) const;
+  int TabImage(int tabIndex) const;
+  void SetTabCaption(int slot, const std::wstring& displayName);
+  void PageControlChange();
+  // Moves the keyboard to the active editor when it was somewhere in this window.
+  void FocusIfInWindow();
+  void DestroySlot(int slot);
+  void SelectAfterClose(int oldTabIndex);
+  void MakeTempFileName();
+  const std::wstring& TempFileOf(int slot);
+  void ReportLimit();
+  // The tab of a document whose name equals `name` (already canonical), or -1.
+  int FindOpenTab(const std::wstring& name) const;
+  // Status panels: the caret, insert mode, format, file name and encoding.
+  void ShowStatus();
+
+  // Many documents opening one after another: the bars and the tab strip are brought
+  // up to date about once a second and at the end rather than after each document.
+  void BeginBatch();
+  void EndBatch(bool finished);
+
+  // --- opening, saving and closing
+  void LoadFileTypes();
+  // Saves a slot's document as File > Save does; false when the user cancelled the
+  // Save As dialog or the write failed (the error has been shown then).
+  bool SaveDocument(int slot);
+  bool SaveDocumentAs(int slot, bool chooseFilter = true);
+  // Writes a slot's document to `path` (plain text in `format`), asking first when the
+  // code page would lose characters; false when the user cancelled or it failed. The
+  // format written becomes the document's.
+  bool WriteDocument(int slot, const std::wstring& path, TextFormat format);
+  // The save prompt of the closing commands for one slot; false means stop closing.
+  bool ConfirmClose(int slot);
+  // Closes the documents from the last tab to the first with the save prompt; false
+  // when the user stopped it. With `recordForReOpen` the names go to ReOpenLast.
+  bool CloseEveryDocument(bool recordForReOpen);
+  // The documents of the last run, in the order to open them.
+  std::vector<std::wstring> ReOpenLastNames();
+  const std::wstring& OpenFilter() const { return openFilter_; }
+  const std::wstring& OpenInitialDir() const { return openInitialDir_; }
+
+  // --- the New and folder-history drop-downs and the Re-Open submenu
+  // Fills the drop-down of the New (tag 0) or Open (other tags) tool button.
+  void PrepareNewMenu(int buttonTag) { BuildNewMenu(buttonTag == 0); }
+  void ShowNewMenu(int buttonTag, POINT screenPoint);
+  HMENU NewMenuHandle() const { return newMenu_.get(); }
+  // Runs an item of those menus; false when `sender` is none of theirs.
+  bool RunDynamicItem(const Sender& sender);
+  // The hint of such an item, or `fallback`.
+  std::wstring DynamicItemHint(unsigned id, const std::wstring& fallback) const;
+  // The File menu opens: its Re-Open submenu is built again.
+  void FileMenuClick(HMENU fileMenu, HMENU reopenMenu);
+  // The file history changed (the side bar follows it).
+  std::function<void()> onHistoryChanged;
+  // Menu pictures: a menu item shows a picture of the menu strip.
+  std::function<void(HMENU menu, unsigned id, int picture)> setMenuPicture;
+
+  // --- command handlers
+  void FileMenuNewClick(const Sender&);
+  void FileMenuOpenClick(const Sender&);
+  void FileMenuReloadClick(const Sender&);
+  void FileMenuSaveClick(const Sender&);
+  void FileMenuSaveAsClick(const Sender&);
+  void FileMenuSaveAllClick(const Sender&);
+  void FileMenuCloseClick(const Sender&);
+  void FileMenuCloseAllClick(const Sender&);
+  void ReopenMenuClearListClick(const Sender&);
+  void LoadFavorite(const Sender&);
+  void NewMenuClick(const Sender&);
+  void FolderHistoryClick(const Sender&);
+  void DocumentMenuWordWrapClick(const Sender&);
+  void DocumentMenuReadOnlyClick(const Sender&);
+
+ private:
+  void RegisterCommands(command::Registry& commands);
+  static LRESULT CALLBACK PageControlWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                                UINT_PTR id, DWORD_PTR data);
+  static LRESULT CALLBACK EditorProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                     DWORD_PTR data);
+  bool MemoKeyDown(WPARAM key);
+  void MemoKeyPress(wchar_t key);
+  void OnDropFiles(HDROP drop);
+  void PageControlMouseDown(POINT screenPoint);
+  void ShowActivePage();
+  EditorHooks Hooks();
+  COLORREF ColorOf(config::Color color) const;
+  void SetInsertModePanel();
+  void ShowTextFormat();
+  int CaretLine();
+  int CaretColumn();
+  void DeleteTempFile(int slot);
+
+  // The steps of OpenDocument.
+  bool ConfirmAnotherCopy(const std::wstring& name);
+  bool CheckOpenable(const std::wstring& name);
+  // A slot for the file: an untouched untitled tab, else a new one; nullopt at the limit.
+  std::optional<std::pair<int, bool>> TakeSlot();
+  bool LoadIntoSlot(int slot, bool reused, const std::wstring& name, int previousSlot);
+  void AfterOpen(int slot, const std::wstring& name);
+  StreamProgress LoadProgress(const std::wstring& displayName, HWND loading);
+  bool EscapePressed();
+  void PaintWhileLoading(HWND loading);
+
+  void RecordHistory(const std::wstring& name);
+  void BuildReopenMenu(HMENU fileMenu, HMENU reopenMenu);
+  void BuildNewMenu(bool fileTypes);
+
+  static constexpr DWORD kProgressAfterMs = 1000;
+  static constexpr DWORD kProgressEveryMs = 150;
+
+  Frame& frame_;
+  std::array<std::unique_ptr<DocumentSlot>, kSlotCount> slots_;
+  std::vector<int> tabSlots_;  // slot numbers in tab order
+  HWND pageControl_ = nullptr;
+  win::UniqueImageList tabImageList_;
+  bool refreshDeferred_ = false;  // while a slice of waiting documents opens
+  bool refreshPending_ = false;
+  std::optional<win::PaintSuspender> batchPaint_;
+  DWORD batchShownAt_ = 0;
+
+  std::wstring openFilter_, saveFilter_;
+  std::wstring openInitialDir_ = L"\\", saveInitialDir_ = L"\\";
+  int openFilterIndex_ = 1, saveFilterIndex_ = 1;
+  win::UniqueMenu newMenu_;
+  std::vector<std::wstring> reopenHints_;
+  std::vector<std::wstring> newMenuHints_;
+  std::vector<int> newMenuTags_;
+  bool newMenuShowsTypes_ = true;
+  bool reopenEmpty_ = true;
+};
+
+}  // namespace workspace
