@@ -108,6 +108,7 @@ TMainForm::TMainForm(AppContext& context)
 win::Prompter& TMainForm::Prompter() { return *guardedPrompter_; }
 
 TMainForm::~TMainForm() {
+  win::MessageLoop::SetIdle(nullptr);
   if (accelerators_) ::DestroyAcceleratorTable(accelerators_);
   // A hidden Re-Open submenu belongs to no menu and is freed here.
   if (reopenMenu_ && topMenus_[kFileMenu] &&
@@ -172,6 +173,7 @@ void TMainForm::FormCreate() {
 
   ::SetTimer(hwnd(), kMainTimer, 1, nullptr);
   documents_.NewDocument(0, L"txt");
+  win::MessageLoop::SetIdle([this] { CommandStatesChanged(); });
 
   sideBarWidth_ = profile().Read(keys::SideBarWidth);
   LayoutFrame();
@@ -303,6 +305,7 @@ void TMainForm::FormClose() {
 }
 
 void TMainForm::FormDestroy() {
+  win::MessageLoop::SetIdle(nullptr);
   ::KillTimer(hwnd(), kMainTimer);
   ::KillTimer(hwnd(), kOpenTimer);
 }

@@ -8,15 +8,15 @@ namespace textcmd {
 using namespace command;
 namespace keys = config::keys;
 
-void TextCommands::EditMenuUndoClick(const Sender&) { ::SendMessageW(documents_.ActiveEditor().hwnd(), EM_UNDO, 0, 0); }
+void TextCommands::EditMenuUndoClick(const Sender&) { documents_.ActiveEditor().Undo(); }
 
 void TextCommands::EditMenuSelectAllClick(const Sender&) { documents_.ActiveEditor().SetSelection(0, -1); }
 
-void TextCommands::EditMenuCutClick(const Sender&) { ::SendMessageW(documents_.ActiveEditor().hwnd(), WM_CUT, 0, 0); }
+void TextCommands::EditMenuCutClick(const Sender&) { documents_.ActiveEditor().Cut(); }
 
-void TextCommands::EditMenuCopyClick(const Sender&) { ::SendMessageW(documents_.ActiveEditor().hwnd(), WM_COPY, 0, 0); }
+void TextCommands::EditMenuCopyClick(const Sender&) { documents_.ActiveEditor().Copy(); }
 
-void TextCommands::EditMenuDeleteClick(const Sender&) { ::SendMessageW(documents_.ActiveEditor().hwnd(), WM_CLEAR, 0, 0); }
+void TextCommands::EditMenuDeleteClick(const Sender&) { documents_.ActiveEditor().Clear(); }
 
 namespace {
 
@@ -41,7 +41,7 @@ void TextCommands::EditMenuPasteClick(const Sender&) {
   workspace::RichEditor& editor = documents_.ActiveEditor();
   if (editor.ReadOnly()) return;
   if (!editor.IsPlainText()) {
-    ::SendMessageW(editor.hwnd(), WM_PASTE, 0, 0);
+    editor.Paste();
     return;
   }
   // Plain text only, put in the selection's place like typing (undoable). The
@@ -52,7 +52,7 @@ void TextCommands::EditMenuPasteClick(const Sender&) {
 
 void TextCommands::EditMenuCopyAllClick(const Sender&) {
   documents_.ActiveEditor().SetSelection(0, -1);
-  ::SendMessageW(documents_.ActiveEditor().hwnd(), WM_COPY, 0, 0);
+  documents_.ActiveEditor().Copy();
 }
 
 void TextCommands::EditMenuClearAllClick(const Sender&) {

@@ -25,7 +25,7 @@ void SelectQuietly(RichEditor editor, long start, long end) {
   DWORD mask = editor.EventMask();
   editor.SetEventMask(mask & ~static_cast<DWORD>(ENM_SELCHANGE));
   editor.SetSelection(start, end);
-  ::SendMessageW(editor.hwnd(), EM_SCROLLCARET, 0, 0);
+  editor.ScrollCaret();
   editor.SetEventMask(mask);
 }
 
@@ -265,7 +265,7 @@ void TextCommands::SearchMenuGoToLineClick(const Sender&) {
                             [&](int i) { return target.LineLength(target.LineIndex(i)); }};
   long caret = textcmd::GoToLineCaret(number, length > 0 ? counted : 0, endsWithBreak, lines);
   target.SetSelection(caret, caret);
-  ::SendMessageW(target.hwnd(), EM_SCROLLCARET, 0, 0);
+  target.ScrollCaret();
   documents_.FocusActiveEditor();
 }
 

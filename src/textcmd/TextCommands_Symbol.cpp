@@ -25,7 +25,7 @@ void TextCommands::EditMenuInsertSymbolClick(const Sender&) {
       format.dwMask = CFM_FACE | CFM_CHARSET;
       format.bCharSet = dialog.fontCharSet();
       lstrcpynW(format.szFaceName, dialog.fontName().c_str(), LF_FACESIZE);
-      ::SendMessageW(editor.hwnd(), EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+      editor.SetSelectionCharFormat(format);
     }
     documents_.MemoSelectionChange();
   }

@@ -97,20 +97,18 @@ struct RichFormats {
 // The formats a rich-text replacement takes on: those where the replaced text began.
 RichFormats FormatsAt(RichEditor editor, long position) {
   RichFormats formats;
-  formats.character.cbSize = sizeof(formats.character);
-  formats.paragraph.cbSize = sizeof(formats.paragraph);
   CHARRANGE keep = editor.Selection();
   editor.SetSelection(position, position + 1);
-  ::SendMessageW(editor.hwnd(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&formats.character));
-  ::SendMessageW(editor.hwnd(), EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&formats.paragraph));
+  formats.character = editor.SelectionCharFormat();
+  formats.paragraph = editor.ParagraphFormat();
   editor.SetSelection(keep.cpMin, keep.cpMax);
   return formats;
 }
 
 void ApplyToAll(RichEditor& editor, RichFormats formats) {
-  ::SendMessageW(editor.hwnd(), EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&formats.character));
+  editor.SetAllCharFormat(formats.character);
   editor.SetSelection(0, -1);
-  ::SendMessageW(editor.hwnd(), EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&formats.paragraph));
+  editor.SetParagraphFormat(formats.paragraph);
 }
 
 }  // namespace

@@ -11,7 +11,13 @@ std::vector<HWND>& Modeless() {
 }
 HWND g_acceleratorTarget = nullptr;
 HACCEL g_accelerators = nullptr;
+std::function<void()>& Idle() {
+  static std::function<void()> idle;
+  return idle;
+}
 }  // namespace
+
+void MessageLoop::SetIdle(std::function<void()> idle) { Idle() = std::move(idle); }
 
 void MessageLoop::AddModeless(HWND dialog) {
   if (std::find(Modeless().begin(), Modeless().end(), dialog) == Modeless().end()) Modeless().push_back(dialog);
@@ -38,7 +44,9 @@ bool MessageLoop::Translate(MSG& msg) {
 
 int MessageLoop::Run() {
   MSG msg;
-  while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+  for (;;) {
+    if (Idle() && !::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) Idle()();
+    if (::GetMessageW(&msg, nullptr, 0, 0) <= 0) break;
     if (Translate(msg)) continue;
     ::TranslateMessage(&msg);
     ::DispatchMessageW(&msg);

@@ -3,6 +3,8 @@
 // main window's accelerators, then the usual translation and dispatch.
 #include <windows.h>
 
+#include <functional>
+
 namespace win {
 
 class MessageLoop {
@@ -10,6 +12,9 @@ class MessageLoop {
   static void AddModeless(HWND dialog);
   static void RemoveModeless(HWND dialog);
   static void SetAccelerators(HWND target, HACCEL table);
+  // Runs each time the queue has run empty, before the loop waits again (the tool
+  // bar's states are brought up to date there). Empty: nothing runs.
+  static void SetIdle(std::function<void()> idle);
 
   // Runs until WM_QUIT; returns its exit code.
   static int Run();

@@ -236,4 +236,43 @@ std::string RichEditor::StreamOutAnsiText() const { return StreamOut(hwnd_, SF_T
 
 std::string RichEditor::StreamOutRtf() const { return StreamOut(hwnd_, SF_RTF); }
 
+void RichEditor::Undo() { ::SendMessageW(hwnd_, EM_UNDO, 0, 0); }
+void RichEditor::Cut() { ::SendMessageW(hwnd_, WM_CUT, 0, 0); }
+void RichEditor::Copy() { ::SendMessageW(hwnd_, WM_COPY, 0, 0); }
+void RichEditor::Paste() { ::SendMessageW(hwnd_, WM_PASTE, 0, 0); }
+void RichEditor::Clear() { ::SendMessageW(hwnd_, WM_CLEAR, 0, 0); }
+void RichEditor::ScrollCaret() { ::SendMessageW(hwnd_, EM_SCROLLCARET, 0, 0); }
+
+CHARFORMAT2W RichEditor::SelectionCharFormat() const {
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof(format);
+  ::SendMessageW(hwnd_, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+  return format;
+}
+
+void RichEditor::SetSelectionCharFormat(const CHARFORMAT2W& format) {
+  ::SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+}
+
+void RichEditor::SetAllCharFormat(const CHARFORMAT2W& format) {
+  ::SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+}
+
+PARAFORMAT2 RichEditor::ParagraphFormat() const {
+  PARAFORMAT2 format{};
+  format.cbSize = sizeof(format);
+  ::SendMessageW(hwnd_, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&format));
+  return format;
+}
+
+void RichEditor::SetParagraphFormat(const PARAFORMAT2& format) {
+  ::SendMessageW(hwnd_, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&format));
+}
+
+long RichEditor::FormatRange(FORMATRANGE& range, bool draw) {
+  return static_cast<long>(::SendMessageW(hwnd_, EM_FORMATRANGE, draw ? TRUE : FALSE, reinterpret_cast<LPARAM>(&range)));
+}
+
+void RichEditor::FinishFormatting() { ::SendMessageW(hwnd_, EM_FORMATRANGE, FALSE, 0); }
+
 }  // namespace workspace

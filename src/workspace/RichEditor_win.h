@@ -64,6 +64,27 @@ class RichEditor {
   std::wstring SelectedText() const;
   void ReplaceSelection(std::wstring_view text, bool canUndo);
 
+  // The clipboard and undo, as the control does them.
+  void Undo();
+  void Cut();
+  void Copy();
+  void Paste();
+  void Clear();
+  void ScrollCaret();
+
+  // Character formatting of the selection (or of everything) and paragraph formatting
+  // of the selected paragraphs: bold, fonts, colours, alignment, bullets.
+  CHARFORMAT2W SelectionCharFormat() const;
+  void SetSelectionCharFormat(const CHARFORMAT2W& format);
+  void SetAllCharFormat(const CHARFORMAT2W& format);
+  PARAFORMAT2 ParagraphFormat() const;
+  void SetParagraphFormat(const PARAFORMAT2& format);
+
+  // Lays out (and with `draw`, draws) [start, end) on a device as one page; returns the
+  // first position that did not fit. FinishFormatting frees the layout cache after.
+  long FormatRange(FORMATRANGE& range, bool draw);
+  void FinishFormatting();
+
   int LineCount() const;
   int LineFromChar(long index) const;
   long LineIndex(int line) const;
