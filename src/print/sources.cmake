@@ -1,4 +1,5 @@
 # Sources of this folder: code without windows.h, and the editor's Win32 code.
 list(APPEND TWK_PURE_SOURCES
   print/PageGeometry.cpp
+  print/Pages.cpp
 )
