@@ -3,4 +3,5 @@ list(APPEND TWK_PURE_SOURCES
   print/HeaderFooter.cpp
   print/PageGeometry.cpp
   print/Pages.cpp
+  print/PrintSettings.cpp
 )
