@@ -3,5 +3,6 @@ list(APPEND TWK_PURE_SOURCES
   print/HeaderFooter.cpp
   print/PageGeometry.cpp
   print/Pages.cpp
+  print/PrintDialogRules.cpp
   print/PrintSettings.cpp
 )
