@@ -1,0 +1,5 @@
+# Sources of this folder: code without windows.h, and the editor's Win32 code.
+list(APPEND TWK_PURE_SOURCES
+  recovery/JournalEntry.cpp
+  recovery/JournalNames.cpp
+)
