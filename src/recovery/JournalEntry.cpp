@@ -58,7 +58,7 @@ std::array<uint32_t, 256> MakeCrcTable() {
 bool NameFits(std::wstring_view name) {
   if (name.size() > kMaxNameUnits) return false;
   for (wchar_t unit : name)
-    if (static_cast<uint32_t>(unit) > 0xFFFF) return false;
+    if (static_cast<uint32_t>(unit) >> 16) return false;
   return true;
 }
 
