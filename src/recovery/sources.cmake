@@ -3,3 +3,6 @@ list(APPEND TWK_PURE_SOURCES
   recovery/JournalEntry.cpp
   recovery/JournalNames.cpp
 )
+list(APPEND TWK_WIN_SOURCES
+  recovery/RecoveryStore_win.cpp
+)
