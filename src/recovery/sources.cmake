@@ -1,0 +1,8 @@
+# Sources of this folder: code without windows.h, and the editor's Win32 code.
+list(APPEND TWK_PURE_SOURCES
+  recovery/JournalEntry.cpp
+  recovery/JournalNames.cpp
+)
+list(APPEND TWK_WIN_SOURCES
+  recovery/RecoveryStore_win.cpp
+)
