@@ -25,6 +25,9 @@ struct AppContext {
   std::function<SYSTEMTIME()> now;
   // Opens a document, folder or address with the shell (verb "open").
   std::function<void(const std::wstring& target, const std::wstring& directory, int show)> shellOpen;
+  // The folder of the recovery journal, asked for once the window is up (finding it
+  // loads the shell library); empty or unset: no journal.
+  std::function<std::wstring()> journalFolder;
   // Runs once when the main window is first shown (start-up takes the splash down).
   std::function<void()> onFirstShow;
 };

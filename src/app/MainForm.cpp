@@ -94,10 +94,15 @@ TMainForm::TMainForm(AppContext& context)
       textCommands_(*this, documents_, commands_),
       notepadCommands_(*this, documents_, commands_),
       toolBar_(*context.profile, commands_),
-      tray_(*this, commands_, [this] { RestoreApplication(); }) {
+      tray_(*this, commands_, [this] { RestoreApplication(); }),
+      journal_(*this, documents_) {
   RegisterFrameCommands();
   RegisterPendingCommands(commands_);
   documents_.onEditorKey = [this](WPARAM key) { return textCommands_.MemoKeyDown(key); };
+  documents_.onEdited = [this](int slot) { journal_.Edited(slot); };
+  documents_.onSettled = [this](int slot) { journal_.Settled(slot); };
+  documents_.loading = [this](const std::wstring& name) { journal_.Loading(name); };
+  documents_.refuseLoad = [this](const std::wstring& name) { return journal_.Refuses(name); };
   documents_.setMenuPicture = [this](HMENU menu, unsigned id, int picture) { SetMenuImage(menu, id, picture); };
   toolBar_.onDropDown = [this](int tag, POINT point) { documents_.ShowNewMenu(tag, point); };
   toolBar_.onHint = [this](const std::wstring& hint) {
@@ -305,6 +310,7 @@ void TMainForm::FormClose() {
 }
 
 void TMainForm::FormDestroy() {
+  journal_.Close();
   win::MessageLoop::SetIdle(nullptr);
   ::KillTimer(hwnd(), kMainTimer);
   ::KillTimer(hwnd(), kOpenTimer);
@@ -322,6 +328,7 @@ void TMainForm::OnTimer(UINT_PTR id) {
   if (id == kMainTimer) TimerTimer();
   if (id == kTrayTimer) tray_.OnTimer();
   if (id == kOpenTimer) OpenTimerTimer();
+  if (id == recovery::Journal::kTimer) journal_.OnTimer();
 }
 
 void TMainForm::SetStatusText(int panel, const std::wstring& text) {
@@ -398,8 +405,11 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case WM_QUERYENDSESSION:
+      // Windows may end the program without waiting for the questions that follow.
+      journal_.Flush();
       return FormCloseQuery() ? TRUE : FALSE;
     case WM_ENDSESSION:
+      journal_.Flush();
       if (wParam)
         FormClose();
       else if (documents_.TabCount() == 0)

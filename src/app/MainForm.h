@@ -21,6 +21,7 @@
 #include "command/Command.h"
 #include "dialogs/HelpCommands_win.h"
 #include "notepad/NotepadCommands_win.h"
+#include "recovery/Journal_win.h"
 #include "textcmd/TextCommands_win.h"
 #include "win/Handles.h"
 #include "win/Window.h"
@@ -48,6 +49,7 @@ class TMainForm : public win::Window, public workspace::Frame {
   // --- the subsystems
   workspace::Documents& documents() { return documents_; }
   textcmd::TextCommands& textCommands() { return textCommands_; }
+  recovery::Journal& journal() { return journal_; }
   const command::Registry& commands() const { return commands_; }
 
   // --- what every subsystem may ask of the frame
@@ -182,6 +184,7 @@ class TMainForm : public win::Window, public workspace::Frame {
   notepad::NotepadCommands notepadCommands_;
   chrome::ToolBar toolBar_;
   chrome::Tray tray_;
+  recovery::Journal journal_;
 
   int modalDepth_ = 0;
   std::optional<HandOffInbox> handOff_;

@@ -130,6 +130,9 @@ void TMainForm::FirstTickSetUp() {
   if (profile().Read(keys::ShowRuler)) ViewMenuRulerClick(Sender{command::ViewMenuRuler});
   sideBarState_ = profile().Read(keys::SideBarState);
 
+  // Documents an editor left unsaved when it ended come back before anything opens.
+  if (context_.journalFolder && profile().Read(keys::RecoveryJournal)) journal_.Start(context_.journalFolder());
+
   HandOffRequest commandLine = TokenizeCommandLine(context_.arguments, &IsExistingFile);
   std::vector<PendingOpen> opens{{PendingOpen::Kind::ResetLimit, L""}};
   for (const std::wstring& name : commandLine.names) opens.push_back({PendingOpen::Kind::File, name});

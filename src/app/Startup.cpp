@@ -1,5 +1,7 @@
 #include "app/Startup.h"
 
+#include "recovery/RecoveryStore_win.h"
+
 #include <commctrl.h>
 #include <mmsystem.h>
 #include <objbase.h>
@@ -84,6 +86,7 @@ int RunTarnwick(HINSTANCE, int showCommand) {
   context.profile = &ini;
   context.prompter = &g_prompter;
   context.arguments = Arguments();
+  context.journalFolder = &recovery::DefaultJournalFolder;
 
   win::UniqueHandle mutex;
   if (!ini.Read(keys::AllowMultipleInstances)) {

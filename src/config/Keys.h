@@ -49,6 +49,7 @@ inline constexpr TextKey DefaultOpenDir{kMain, L"DefaultOpenDir", L"\\", 260};
 inline constexpr TextKey DefaultSaveDir{kMain, L"DefaultSaveDir", L"\\", 260};
 inline constexpr FlagKey HideReOpen{kMain, L"HideReOpen", false};
 inline constexpr FlagKey ReOpenLast{kMain, L"ReOpenLast", false};
+inline constexpr FlagKey RecoveryJournal{kMain, L"RecoveryJournal", true};
 inline constexpr IntKey DateFormat{kMain, L"DateFormat", 1};
 inline constexpr IntKey TimeFormat{kMain, L"TimeFormat", 1};
 inline constexpr TextKey SymbolFont{kMain, L"SymbolFont", L"Wingdings", 260};

@@ -95,6 +95,11 @@ bool DeleteIfThere(const std::wstring& path) {
 }  // namespace
 
 std::wstring DefaultJournalFolder() {
+  // The environment names the folder on every system that has one; asking the shell
+  // would load its library at every start.
+  wchar_t local[MAX_PATH] = L"";
+  DWORD length = ::GetEnvironmentVariableW(L"LOCALAPPDATA", local, MAX_PATH);
+  if (length > 0 && length < MAX_PATH) return std::wstring(local) + L"\\Tarnwick\\Recovery\\";
   PWSTR path = nullptr;
   std::wstring folder;
   if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &path)) && path && *path)

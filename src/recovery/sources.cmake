@@ -4,5 +4,6 @@ list(APPEND TWK_PURE_SOURCES
   recovery/JournalNames.cpp
 )
 list(APPEND TWK_WIN_SOURCES
+  recovery/Journal_win.cpp
   recovery/RecoveryStore_win.cpp
 )

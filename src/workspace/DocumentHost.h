@@ -22,6 +22,7 @@ class DocumentHost {
   // not counting as an edit.
   virtual void ReplaceSlotEditor(int slot, const std::function<void(RichEditor&)>& fill) = 0;
   virtual void UpdateTabImage(int slot) = 0;
+  virtual void SetTabCaption(int slot, const std::wstring& displayName) = 0;
   // A document's text changed / the active editor's selection moved.
   virtual void MemoChange(int slot) = 0;
   virtual void MemoSelectionChange() = 0;

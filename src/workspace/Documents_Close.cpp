@@ -98,6 +98,7 @@ void Documents::FileMenuReloadClick(const Sender&) {
   }
   slot.changeAttached = true;
   slot.editor.SetModified(false);
+  if (onSettled) onSettled(slot.number);
   frame_.CommandStatesChanged();
   UpdateTabImage(ActiveSlot);
   ShowTextFormat();

@@ -26,6 +26,7 @@ void Documents::RecordHistory(const std::wstring& name) {
 void Documents::OpenDocument(std::wstring name) {
   name.erase(std::remove(name.begin(), name.end(), L'"'), name.end());
   name = ShellPathName(name);
+  if (refuseLoad && refuseLoad(name)) return;
   if (!ConfirmAnotherCopy(name) || !CheckOpenable(name)) return;
   RecordHistory(name);
   int previous = ActiveSlot;
@@ -122,6 +123,13 @@ bool Documents::LoadIntoSlot(int number, bool reused, const std::wstring& name, 
     DestroySlot(number);
     SelectAfterClose(index);
   };
+  struct LoadMark {
+    const std::function<void(const std::wstring&)>& loading;
+    ~LoadMark() {
+      if (loading) loading(L"");
+    }
+  } mark{loading};
+  if (loading) loading(name);
   try {
     if (reused)
       ReplaceSlotEditor(number, load);

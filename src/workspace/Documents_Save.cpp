@@ -64,6 +64,7 @@ bool Documents::SaveDocument(int number) {
   if (!slot->editor.Modified()) return true;
   if (!WriteDocument(number, slot->fileName, slot->format)) return false;
   slot->editor.SetModified(false);
+  if (onSettled) onSettled(number);
   frame_.CommandStatesChanged();
   UpdateTabImage(number);
   return true;
@@ -115,6 +116,7 @@ bool Documents::SaveDocumentAs(int number, bool chooseFilter) {
   if (!WriteDocument(number, path, format)) return false;
   slot = Slot(number);  // so did a question about lost characters
   slot->editor.SetModified(false);
+  if (onSettled) onSettled(number);
   // Kept as the file system spells it, like every opened name, so that one exact
   // comparison finds the document whichever way the name was typed.
   slot->fileName = workspace::ShellPathName(path);
@@ -144,6 +146,7 @@ void Documents::FileMenuSaveAllClick(const Sender&) {
       if (!WriteDocument(number, slot->fileName, slot->format)) return;
       slot = Slot(number);
       slot->editor.SetModified(false);
+      if (onSettled) onSettled(number);
     } else {
       ActivateTab(tab);  // the user sees which document Save As is asking about
       if (!SaveDocumentAs(number, false)) return;

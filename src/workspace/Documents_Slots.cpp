@@ -225,6 +225,7 @@ void Documents::MemoSelectionChange() {
 }
 
 void Documents::MemoChange(int slot) {
+  if (onEdited) onEdited(slot);
   if (slot != ActiveSlot) return;
   frame_.CommandStatesChanged();
   if (TabImages) UpdateTabImage(slot);
@@ -263,6 +264,7 @@ void Documents::DestroySlot(int number) {
   auto& owned = slots_[static_cast<size_t>(number)];
   if (!owned) return;
   DeleteTempFile(number);
+  if (onSettled) onSettled(number);
   {
     win::PaintSuspender suspend(frame_.Window());
     int index = TabIndexOfSlot(number);

@@ -36,6 +36,15 @@ class Documents : public DocumentHost {
   HWND PageControl() const { return pageControl_; }
   // Lays the pages out in the tab control's display area.
   void LayoutPages();
+  // A document was edited / was saved, reloaded or closed (the recovery journal keeps
+  // the edited ones until then).
+  std::function<void(int slot)> onEdited;
+  std::function<void(int slot)> onSettled;
+  // Around every load of a file: a file that brought the program down while loading is
+  // refused (refuseLoad answers true; it has been said why), the others are recorded
+  // before (loading with the name) and cleared after (loading with an empty name).
+  std::function<bool(const std::wstring& name)> refuseLoad;
+  std::function<void(const std::wstring& name)> loading;
   // Keys typed in any editor that other subsystems act on; true when handled there.
   std::function<bool(WPARAM key)> onEditorKey;
 
@@ -66,7 +75,7 @@ class Documents : public DocumentHost {
 
   std::wstring TabCaption(int tabIndex) const;
   int TabImage(int tabIndex) const;
-  void SetTabCaption(int slot, const std::wstring& displayName);
+  void SetTabCaption(int slot, const std::wstring& displayName) override;
   void PageControlChange();
   // Moves the keyboard to the active editor when it was somewhere in this window.
   void FocusIfInWindow();
