@@ -104,7 +104,7 @@ TMainForm::TMainForm(AppContext& context)
   documents_.loading = [this](const std::wstring& name) { journal_.Loading(name); };
   documents_.refuseLoad = [this](const std::wstring& name) { return journal_.Refuses(name); };
   documents_.setMenuPicture = [this](HMENU menu, unsigned id, int picture) { SetMenuImage(menu, id, picture); };
-  toolBar_.onDropDown = [this](int tag, POINT point) { documents_.ShowNewMenu(tag, point); };
+  toolBar_.onDropDown = [this](unsigned command, POINT point) { documents_.ShowNewMenu(command, point); };
   toolBar_.onHint = [this](const std::wstring& hint) {
     if (statusBarHints_) ShowHint(hint);
   };

@@ -103,10 +103,9 @@ LRESULT ToolBar::OnNotify(NMHDR& header) {
   switch (header.code) {
     case TBN_DROPDOWN: {
       auto& notify = reinterpret_cast<NMTOOLBARW&>(header);
-      const command::Row* command = commands_.Find(static_cast<unsigned>(notify.iItem));
       RECT r = notify.rcButton;
       ::MapWindowPoints(toolBar_, nullptr, reinterpret_cast<POINT*>(&r), 2);
-      if (onDropDown) onDropDown(command ? command->toolbarTag : -1, POINT{r.left, r.bottom});
+      if (onDropDown) onDropDown(static_cast<unsigned>(notify.iItem), POINT{r.left, r.bottom});
       return TBDDRET_DEFAULT;
     }
     case TBN_HOTITEMCHANGE: {

@@ -29,8 +29,8 @@ class ToolBar {
   // Every button's enabled and pressed state from its command's rules.
   void Refresh();
 
-  // A drop-down arrow was clicked: the button's tag and where its menu goes.
-  std::function<void(int tag, POINT screenPoint)> onDropDown;
+  // A drop-down arrow was clicked: the button's command and where its menu goes.
+  std::function<void(unsigned command, POINT screenPoint)> onDropDown;
   // The pointer moved over a button (empty: left the bar); for the status-bar hints.
   std::function<void(const std::wstring& hint)> onHint;
   bool showTips = true;

@@ -203,20 +203,18 @@ void TextCommands::RunSlowCaseCommand(bool capitalize) {
 }
 
 void TextCommands::FormatMenuTrimClick(const Sender& sender) {
-  bool tool = sender.kind == Sender::Kind::ToolButton;
   textcmd::TrimKind kind = textcmd::TrimKind::Both;
-  if (sender.command == FormatMenuTrimLeft || sender.command == MenuTrimLeft || (tool && sender.tag == 31))
+  if (sender.command == FormatMenuTrimLeft || sender.command == MenuTrimLeft)
     kind = textcmd::TrimKind::Left;
-  else if (sender.command == FormatMenuTrimRight || sender.command == MenuTrimRight || (tool && sender.tag == 32))
+  else if (sender.command == FormatMenuTrimRight || sender.command == MenuTrimRight)
     kind = textcmd::TrimKind::Right;
   ReplaceSelectionText([kind](const std::wstring& text) { return textcmd::TrimLines(text, kind); });
 }
 
 void TextCommands::FormatMenuSortClick(const Sender& sender) {
-  bool tool = sender.kind == Sender::Kind::ToolButton;
-  if (sender.command == FormatMenuNumber || (tool && sender.tag == 35))
+  if (sender.command == FormatMenuNumber)
     RunLineCommand(true);
-  else if (sender.command == FormatMenuSort || (tool && sender.tag == 34))
+  else if (sender.command == FormatMenuSort)
     RunLineCommand(false);
 }
 

@@ -90,8 +90,8 @@ void Documents::BuildNewMenu(bool fileTypes) {
   }
 }
 
-void Documents::ShowNewMenu(int buttonTag, POINT screenPoint) {
-  BuildNewMenu(buttonTag == 0);
+void Documents::ShowNewMenu(unsigned command, POINT screenPoint) {
+  PrepareNewMenu(command);
   ::TrackPopupMenu(newMenu_.get(), TPM_LEFTALIGN | TPM_TOPALIGN, screenPoint.x, screenPoint.y, 0, frame_.Window(),
                    nullptr);
 }

@@ -115,9 +115,10 @@ class Documents : public DocumentHost {
   const std::wstring& OpenInitialDir() const { return openInitialDir_; }
 
   // --- the New and folder-history drop-downs and the Re-Open submenu
-  // Fills the drop-down of the New (tag 0) or Open (other tags) tool button.
-  void PrepareNewMenu(int buttonTag) { BuildNewMenu(buttonTag == 0); }
-  void ShowNewMenu(int buttonTag, POINT screenPoint);
+  // Fills the drop-down of the New button (the file types) or the Open button (the
+  // folder history), named by their commands.
+  void PrepareNewMenu(unsigned command) { BuildNewMenu(command == command::FileMenuNew); }
+  void ShowNewMenu(unsigned command, POINT screenPoint);
   HMENU NewMenuHandle() const { return newMenu_.get(); }
   // Runs an item of those menus; false when `sender` is none of theirs.
   bool RunDynamicItem(const Sender& sender);

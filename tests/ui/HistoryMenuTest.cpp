@@ -128,7 +128,7 @@ TEST_F(HistoryMenuTest, NewDialogCancelDoesNothing) {
 TEST_F(HistoryMenuTest, NewDropDownUsesTheFirstPatternWithoutTemplate) {
   WriteBytes(folder_ / L"Template.htm", "template text");
   Start();
-  form().documents().PrepareNewMenu(0);
+  form().documents().PrepareNewMenu(command::FileMenuNew);
   form().RunCommand(command::NewMenuFirstItem + 1);
   EXPECT_EQ(form().documents().TabCaption(1), L"Untitled02.htm");
   EXPECT_EQ(EditorText(), L"");
@@ -136,14 +136,14 @@ TEST_F(HistoryMenuTest, NewDropDownUsesTheFirstPatternWithoutTemplate) {
 
 TEST_F(HistoryMenuTest, FolderHistoryDropDown) {
   Start();
-  form().documents().PrepareNewMenu(1);
+  form().documents().PrepareNewMenu(command::FileMenuOpen);
   HMENU menu = form().documents().NewMenuHandle();
   ASSERT_EQ(::GetMenuItemCount(menu), 3);
   EXPECT_FALSE(Enabled(menu, 0));
   EXPECT_EQ(ItemText(menu, 2), L"[Empty]");
 
   WriteIni("[DirHistory]\r\nDir0=" + win::ToAnsi(folder_.path()) + "\r\nType0=3\r\n");
-  form().documents().PrepareNewMenu(1);
+  form().documents().PrepareNewMenu(command::FileMenuOpen);
   menu = form().documents().NewMenuHandle();
   EXPECT_TRUE(Enabled(menu, 0));
   EXPECT_EQ(ItemText(menu, 2), folder_.path());
@@ -153,7 +153,7 @@ TEST_F(HistoryMenuTest, FolderHistoryDropDown) {
   EXPECT_EQ(prompter_.fileRequests.back().filterIndex, 3);
   EXPECT_EQ(form().documents().OpenInitialDir(), L"\\") << "the initial folder is restored";
 
-  form().documents().PrepareNewMenu(1);
+  form().documents().PrepareNewMenu(command::FileMenuOpen);
   form().RunCommand(command::NewMenuFirstItem);
   EXPECT_EQ(IniValue(L"DirHistory", L"Dir0"), L"<absent>");
 }

@@ -163,7 +163,7 @@ TEST_F(TextCommandsTest, NumberLinesAsksForTheStartingNumber) {
   SetEditorText(L"p\r\nq");
   Select(0, 1);
   AnswerPrompt(L"007");
-  form().RunCommand(command::FormatMenuSort, Sender::Kind::ToolButton, 35);
+  form().RunCommand(command::FormatMenuNumber, Sender::Kind::ToolButton, 35);
   EXPECT_EQ(EditorText(), L"7. p\rq") << "leading zeros are allowed; only the selected line is numbered";
 
   editor().SetModified(false);

@@ -98,7 +98,7 @@ TEST_F(ToolBarTest, AButtonRunsItsMenuItemsHandler) {
 
 TEST_F(ToolBarTest, TheNewDropDownListsTheFileTypes) {
   Start();
-  form().documents().PrepareNewMenu(0);
+  form().documents().PrepareNewMenu(command::FileMenuNew);
   HMENU menu = form().documents().NewMenuHandle();
   ASSERT_EQ(::GetMenuItemCount(menu), 4);
   wchar_t caption[100];
