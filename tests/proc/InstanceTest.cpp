@@ -83,9 +83,13 @@ TEST(Instance, ARunningEditorTakesOverTheSecondStartsFiles) {
   EXPECT_EQ(std::string(bytes, got), "a.txt My File.txt ");
   hold.reset();
 
-  ASSERT_TRUE(WaitFor([&] { return EditorTexts(firstId).size() == 2; }, 5000));
-  std::vector<std::wstring> texts = EditorTexts(firstId);
-  std::sort(texts.begin(), texts.end());
+  // The editors are made before their files are in them.
+  std::vector<std::wstring> texts;
+  WaitFor([&] {
+    texts = EditorTexts(firstId);
+    std::sort(texts.begin(), texts.end());
+    return texts == std::vector<std::wstring>{L"first file", L"second file"};
+  }, 5000);
   EXPECT_EQ(texts, (std::vector<std::wstring>{L"first file", L"second file"}));
   EXPECT_FALSE(uitest::Exists(folder / L"param.dat"));
 
