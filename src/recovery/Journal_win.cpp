@@ -1,12 +1,77 @@
 #include "recovery/Journal_win.h"
 
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
 
 #include "win/Text.h"
 
 namespace recovery {
 
+// Runs the journal's disk work in order on a thread of its own, so that typing never
+// waits for a file to be written and flushed.
+class Journal::Writer {
+ public:
+  explicit Writer(RecoveryStore& store) : store_(store), thread_([this] { Run(); }) {}
+  ~Writer() {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      stop_ = true;
+    }
+    wake_.notify_all();
+    thread_.join();  // after the last job: nothing handed over is dropped
+  }
+  Writer(const Writer&) = delete;
+  Writer& operator=(const Writer&) = delete;
+
+  void Post(std::function<void(RecoveryStore&)> job) {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      jobs_.push_back(std::move(job));
+    }
+    wake_.notify_all();
+  }
+  // Returns once everything handed over is done.
+  void Wait() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    done_.wait(lock, [this] { return jobs_.empty() && !busy_; });
+  }
+
+ private:
+  void Run() {
+    for (;;) {
+      std::function<void(RecoveryStore&)> job;
+      {
+        std::unique_lock<std::mutex> lock(mutex_);
+        wake_.wait(lock, [this] { return stop_ || !jobs_.empty(); });
+        if (jobs_.empty()) return;
+        job = std::move(jobs_.front());
+        jobs_.pop_front();
+        busy_ = true;
+      }
+      job(store_);
+      {
+        std::lock_guard<std::mutex> lock(mutex_);
+        busy_ = false;
+      }
+      done_.notify_all();
+    }
+  }
+
+  RecoveryStore& store_;
+  std::mutex mutex_;
+  std::condition_variable wake_, done_;
+  std::deque<std::function<void(RecoveryStore&)>> jobs_;
+  bool busy_ = false;
+  bool stop_ = false;
+  std::thread thread_;
+};
+
 Journal::Journal(workspace::Frame& frame, workspace::DocumentHost& documents) : frame_(frame), documents_(documents) {}
+
+Journal::~Journal() { writer_.reset(); }
 
 void Journal::Start(const std::wstring& folder) {
   if (folder.empty() || store_) return;
@@ -16,6 +81,7 @@ void Journal::Start(const std::wstring& folder) {
   refused_.insert(orphans.loading.begin(), orphans.loading.end());
   if (orphans.entries.empty()) {
     store_->DiscardTaken();
+    writer_ = std::make_unique<Writer>(*store_);
     for (const std::wstring& file : orphans.loading) ReportRefused(file, false);
     return;
   }
@@ -25,9 +91,10 @@ void Journal::Start(const std::wstring& folder) {
   ask.icon = win::Icon::Question;
   ask.buttons = win::Buttons::YesNo;
   bool restore = frame_.Prompter().Message(ask) == win::Answer::Yes;
+  writer_ = std::make_unique<Writer>(*store_);
   if (restore) Restore(orphans);
   // The restored documents are in this editor's own entries now; what was taken goes.
-  store_->DiscardTaken();
+  writer_->Post([](RecoveryStore& store) { store.DiscardTaken(); });
   for (const std::wstring& file : orphans.loading) ReportRefused(file, restore);
 }
 
@@ -46,13 +113,15 @@ bool Journal::Refuses(const std::wstring& fileName) const {
 }
 
 void Journal::Loading(const std::wstring& fileName) {
-  if (!store_) return;
+  if (!writer_) return;
   if (fileName.empty()) {
-    store_->ClearLoading();
+    writer_->Post([](RecoveryStore& store) { store.ClearLoading(); });
     return;
   }
-  Flush();
-  store_->MarkLoading(fileName);
+  PostEdits();
+  writer_->Post([fileName](RecoveryStore& store) { store.MarkLoading(fileName); });
+  // The mark is on disk before the control meets the file.
+  writer_->Wait();
 }
 
 void Journal::Restore(const Orphans& orphans) {
@@ -88,37 +157,46 @@ void Journal::Restore(const Orphans& orphans) {
 }
 
 void Journal::Edited(int slot) {
-  if (!store_) return;
+  if (!writer_) return;
   DWORD now = ::GetTickCount();
   if (dirty_.empty()) dirtySince_ = now;
   dirty_.insert(slot);
   if (now - dirtySince_ >= kLongestWaitMs)
-    Flush();
+    PostEdits();
   else
     ::SetTimer(frame_.Window(), kTimer, kPauseMs, nullptr);  // starts the pause again
 }
 
 void Journal::Settled(int slot) {
-  if (!store_) return;
+  if (!writer_) return;
   dirty_.erase(slot);
-  store_->Remove(static_cast<unsigned>(slot));
+  writer_->Post([slot](RecoveryStore& store) { store.Remove(static_cast<unsigned>(slot)); });
 }
 
 void Journal::OnTimer() {
   ::KillTimer(frame_.Window(), kTimer);
-  Flush();
+  PostEdits();
 }
 
-void Journal::Flush() {
-  if (!store_) return;
+void Journal::PostEdits() {
+  if (!writer_) return;
   for (int slot : dirty_) WriteSlot(slot);
   dirty_.clear();
   ::KillTimer(frame_.Window(), kTimer);
 }
 
-bool Journal::WriteSlot(int number) {
+void Journal::Flush() {
+  if (!writer_) return;
+  PostEdits();
+  writer_->Wait();
+}
+
+void Journal::WriteSlot(int number) {
   workspace::DocumentSlot* slot = documents_.Slot(number);
-  if (!slot || !slot->editor || !slot->editor.Modified()) return store_->Remove(static_cast<unsigned>(number));
+  if (!slot || !slot->editor || !slot->editor.Modified()) {
+    writer_->Post([number](RecoveryStore& store) { store.Remove(static_cast<unsigned>(number)); });
+    return;
+  }
   JournalEntry entry;
   entry.fileName = slot->fileName;
   entry.hasFile = slot->hasFile;
@@ -129,13 +207,16 @@ bool Journal::WriteSlot(int number) {
   entry.readOnly = slot->editor.ReadOnly();
   entry.caret = static_cast<uint32_t>(std::max(0L, slot->editor.Selection().cpMin));
   entry.content = plain ? ToUtf16Le(slot->editor.StreamOutText()) : slot->editor.StreamOutRtf();
-  return store_->Write(static_cast<unsigned>(number), entry);
+  writer_->Post([number, entry = std::move(entry)](RecoveryStore& store) {
+    store.Write(static_cast<unsigned>(number), entry);
+  });
 }
 
 void Journal::Close() {
   if (!store_) return;
   ::KillTimer(frame_.Window(), kTimer);
   dirty_.clear();
+  writer_.reset();
   store_->Clear();
   store_.reset();
 }

@@ -24,6 +24,7 @@ class Journal {
   static constexpr DWORD kLongestWaitMs = 5000;  // and at least this often while typing
 
   Journal(workspace::Frame& frame, workspace::DocumentHost& documents);
+  ~Journal();
   // Opens the journal in `folder` (empty: no journal) and offers back what an editor
   // that is gone left in it. Runs once, before anything else is opened.
   void Start(const std::wstring& folder);
@@ -39,19 +40,25 @@ class Journal {
   void Edited(int slot);
   void Settled(int slot);
   void OnTimer();
-  // Writes every edited document now (the session ends, or a test asks).
+  // Writes every edited document now and waits until it is on disk (the session ends,
+  // or a test asks).
   void Flush();
   // A clean exit: the journal is left empty.
   void Close();
 
  private:
+  class Writer;
   void Restore(const Orphans& orphans);
+  // Hands the edited documents to the writer; the text is read here, the disk is
+  // written on the writer's thread.
+  void PostEdits();
   void ReportRefused(const std::wstring& fileName, bool restored);
-  bool WriteSlot(int slot);
+  void WriteSlot(int slot);
 
   workspace::Frame& frame_;
   workspace::DocumentHost& documents_;
   std::unique_ptr<RecoveryStore> store_;
+  std::unique_ptr<Writer> writer_;  // the one thread that touches the store while it runs
   std::set<int> dirty_;
   std::set<std::wstring> refused_;
   DWORD dirtySince_ = 0;
