@@ -101,3 +101,45 @@ TEST(Recovery, EditsOfAKilledEditorComeBackOnYesAndGoOnNo) {
     EXPECT_EQ(uitest::ReadBytes(a), "a") << "the files wait for Save";
   }
 }
+
+TEST(Recovery, AFileThatBringsTheEditorDownCostsTheOtherDocumentsNothing) {
+  uitest::ScratchFolder folder;
+  CopyInto(BinFolder() + L"Tarnwick.exe", folder.path());
+  std::wstring local = folder / L"local";
+  ::CreateDirectoryW(local.c_str(), nullptr);
+  ScopedEnvironment environment(L"LOCALAPPDATA", local);
+  std::wstring a = folder / L"a.txt", b = folder / L"b.txt", bad = folder / L"table.rtf";
+  uitest::WriteBytes(a, "a");
+  uitest::WriteBytes(b, "b");
+  // A row of four cells after a single cell boundary: Wine's control gives up on it.
+  uitest::WriteBytes(bad, "{\\rtf1\\ansi\\trowd\\cellx1000\\intbl a\\cell\\intbl b\\cell\\intbl c\\cell\\intbl d\\cell"
+                         "\\row\\pard}");
+  // The bad file was among the documents of an earlier clean exit.
+  uitest::WriteBytes(folder / L"Tarnwick.ini", "[Main]\r\nShowSplash=0\r\nReOpenLast=1\r\nReOpenCount=0\r\n");
+  std::wstring exe = folder / L"Tarnwick.exe";
+  {
+    Editor editor(exe, a);
+    ASSERT_NE(editor.main(), nullptr);
+    proctest::Run(exe, b);
+    ASSERT_TRUE(WaitFor([&] { return Holds(EditorTexts(editor.main()), {L"a", L"b"}); }));
+    for (HWND control : ChildrenOf(editor.main(), L"RICHEDIT50W")) ::PostMessageW(control, WM_CHAR, L'x', 1);
+    proctest::Run(exe, bad);
+    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(editor.main()); }, 15000)) << "the control survived the file";
+  }
+  uitest::WriteBytes(folder / L"Tarnwick.ini",
+                     "[Main]\r\nShowSplash=0\r\nReOpenLast=1\r\nReOpenCount=1\r\n[ReOpenLast]\r\nFile0=" +
+                         std::string(bad.begin(), bad.end()) + "\r\n");
+  Editor next(exe, L"");
+  MessageBoxSeen box = WaitForMessageBox(next.id());
+  ASSERT_NE(box.hwnd, nullptr);
+  EXPECT_NE(box.text.find(L"Restore 2 unsaved document(s)?"), std::wstring::npos);
+  Answer(box, IDYES);
+  MessageBoxSeen named = WaitForMessageBox(next.id());
+  ASSERT_NE(named.hwnd, nullptr);
+  EXPECT_NE(named.text.find(L"table.rtf could not be opened: it made Tarnwick close. Your other documents were restored."),
+            std::wstring::npos);
+  Answer(named, IDOK);
+  EXPECT_TRUE(WaitFor([&] { return Holds(EditorTexts(next.main()), {L"xa", L"xb"}); }));
+  ::Sleep(1000);
+  EXPECT_TRUE(::IsWindow(next.main())) << "the file was not loaded again, not even from ReOpenLast";
+}
