@@ -102,7 +102,7 @@ TMainForm::TMainForm(AppContext& context)
   documents_.onEdited = [this](int slot) { journal_.Edited(slot); };
   documents_.onSettled = [this](int slot) { journal_.Settled(slot); };
   documents_.loading = [this](const std::wstring& name) { journal_.Loading(name); };
-  documents_.refuseLoad = [this](const std::wstring& name) { return journal_.Refuses(name); };
+  documents_.refuseLoad = [this](const std::wstring& name) { return journal_.RefuseLoad(name); };
   documents_.setMenuPicture = [this](HMENU menu, unsigned id, int picture) { SetMenuImage(menu, id, picture); };
   toolBar_.onDropDown = [this](unsigned command, POINT point) { documents_.ShowNewMenu(command, point); };
   toolBar_.onHint = [this](const std::wstring& hint) {

@@ -99,6 +99,7 @@ void Journal::Start(const std::wstring& folder) {
 }
 
 void Journal::ReportRefused(const std::wstring& fileName, bool restored) {
+  reported_.insert(fileName);
   std::wstring text = win::Fill(L"%s could not be opened: it made Tarnwick close.", {fileName});
   if (restored) text += L" Your other documents were restored.";
   win::MessageRequest message{frame_.Window(), text};
@@ -106,9 +107,14 @@ void Journal::ReportRefused(const std::wstring& fileName, bool restored) {
   frame_.Prompter().Message(message);
 }
 
-bool Journal::Refuses(const std::wstring& fileName) const {
-  for (const std::wstring& refused : refused_)
-    if (::CompareStringOrdinal(refused.c_str(), -1, fileName.c_str(), -1, TRUE) == CSTR_EQUAL) return true;
+bool Journal::RefuseLoad(const std::wstring& fileName) {
+  for (const std::wstring& refused : refused_) {
+    if (::CompareStringOrdinal(refused.c_str(), -1, fileName.c_str(), -1, TRUE) == CSTR_EQUAL) {
+      // Said once a start: the hand-off or ReOpenLast may name the file again.
+      if (reported_.insert(refused).second) ReportRefused(fileName, false);
+      return true;
+    }
+  }
   return false;
 }
 

@@ -34,8 +34,8 @@ class Journal {
   // to date first, so that a load that brings the program down loses nothing.
   void Loading(const std::wstring& fileName);
   // True for a file that brought the editor down while loading it: it is not loaded
-  // again during this start.
-  bool Refuses(const std::wstring& fileName) const;
+  // again during this start, and the user is told so once.
+  bool RefuseLoad(const std::wstring& fileName);
 
   void Edited(int slot);
   void Settled(int slot);
@@ -61,6 +61,7 @@ class Journal {
   std::unique_ptr<Writer> writer_;  // the one thread that touches the store while it runs
   std::set<int> dirty_;
   std::set<std::wstring> refused_;
+  std::set<std::wstring> reported_;
   DWORD dirtySince_ = 0;
 };
 

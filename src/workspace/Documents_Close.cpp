@@ -81,12 +81,13 @@ void Documents::FileMenuReloadClick(const Sender&) {
       frame_.Window(), win::Fill(L"You will loose any unsaved changes if you Reload.\n\nReload \"%s\" from disk?", {slot.fileName})};
   ask.buttons = win::Buttons::YesNo;
   if (frame_.Prompter().Message(ask) != win::Answer::Yes) return;
+  if (refuseLoad && refuseLoad(slot.fileName)) return;
   slot.changeAttached = false;
   try {
     // Reloading into a fresh control: emptying a large text in place is slow under Wine.
     ReplaceActiveEditor([&](RichEditor& editor) {
       slot.format =
-          workspace::LoadDocument(editor, slot.fileName, LoadProgress(win::FileNamePart(slot.fileName), editor.hwnd()));
+          LoadMarked(editor, slot.fileName, LoadProgress(win::FileNamePart(slot.fileName), editor.hwnd()));
     });
   } catch (const workspace::LoadCancelled&) {
     slot.changeAttached = true;  // stopped by the user: the document stays as it was

@@ -26,7 +26,7 @@ void Documents::FileMenuNewClick(const Sender&) {
     workspace::DocumentSlot& slot = Active();
     slot.changeAttached = false;
     try {
-      workspace::LoadDocument(slot.editor, templatePath);
+      LoadMarked(slot.editor, templatePath, {});
     } catch (...) {
       slot.changeAttached = true;
       throw;

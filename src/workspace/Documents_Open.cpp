@@ -113,7 +113,7 @@ bool Documents::LoadIntoSlot(int number, bool reused, const std::wstring& name, 
       editor.SetDefaultFont(font);
       editor.SetWordWrap(true);
     }
-    slot.format = LoadDocument(editor, name, LoadProgress(win::FileNamePart(name), editor.hwnd()));
+    slot.format = LoadMarked(editor, name, LoadProgress(win::FileNamePart(name), editor.hwnd()));
   };
   // A reused tab keeps its old control; a slot made for this file goes again.
   auto undo = [&] {
@@ -123,13 +123,6 @@ bool Documents::LoadIntoSlot(int number, bool reused, const std::wstring& name, 
     DestroySlot(number);
     SelectAfterClose(index);
   };
-  struct LoadMark {
-    const std::function<void(const std::wstring&)>& loading;
-    ~LoadMark() {
-      if (loading) loading(L"");
-    }
-  } mark{loading};
-  if (loading) loading(name);
   try {
     if (reused)
       ReplaceSlotEditor(number, load);
@@ -146,6 +139,17 @@ bool Documents::LoadIntoSlot(int number, bool reused, const std::wstring& name, 
   }
   slot.changeAttached = true;
   return true;
+}
+
+TextFormat Documents::LoadMarked(RichEditor& editor, const std::wstring& name, const StreamProgress& progress) {
+  struct Mark {
+    const std::function<void(const std::wstring&)>& loading;
+    ~Mark() {
+      if (loading) loading(L"");
+    }
+  } mark{loading};
+  if (loading) loading(name);
+  return LoadDocument(editor, name, progress);
 }
 
 void Documents::AfterOpen(int number, const std::wstring& name) {

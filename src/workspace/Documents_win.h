@@ -41,7 +41,7 @@ class Documents : public DocumentHost {
   std::function<void(int slot)> onEdited;
   std::function<void(int slot)> onSettled;
   // Around every load of a file: a file that brought the program down while loading is
-  // refused (refuseLoad answers true; it has been said why), the others are recorded
+  // refused (refuseLoad answers true and says why), the others are recorded
   // before (loading with the name) and cleared after (loading with an empty name).
   std::function<bool(const std::wstring& name)> refuseLoad;
   std::function<void(const std::wstring& name)> loading;
@@ -173,6 +173,8 @@ class Documents : public DocumentHost {
   std::optional<std::pair<int, bool>> TakeSlot();
   bool LoadIntoSlot(int slot, bool reused, const std::wstring& name, int previousSlot);
   void AfterOpen(int slot, const std::wstring& name);
+  // Every load of a file goes through here, between the two calls of `loading`.
+  TextFormat LoadMarked(RichEditor& editor, const std::wstring& name, const StreamProgress& progress);
   StreamProgress LoadProgress(const std::wstring& displayName, HWND loading);
   bool EscapePressed();
   void PaintWhileLoading(HWND loading);

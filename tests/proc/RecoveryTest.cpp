@@ -142,4 +142,5 @@ TEST(Recovery, AFileThatBringsTheEditorDownCostsTheOtherDocumentsNothing) {
   EXPECT_TRUE(WaitFor([&] { return Holds(EditorTexts(next.main()), {L"xa", L"xb"}); }));
   ::Sleep(1000);
   EXPECT_TRUE(::IsWindow(next.main())) << "the file was not loaded again, not even from ReOpenLast";
+  EXPECT_EQ(WaitForMessageBox(next.id(), 500).hwnd, nullptr) << "and it was said once";
 }
