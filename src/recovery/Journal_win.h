@@ -40,6 +40,9 @@ class Journal {
   void Edited(int slot);
   void Settled(int slot);
   void OnTimer();
+  // Hands the edited documents to the writer now: their text is read on this thread,
+  // the disk is written on the writer's.
+  void PostEdits();
   // Writes every edited document now and waits until it is on disk (the session ends,
   // or a test asks).
   void Flush();
@@ -49,9 +52,6 @@ class Journal {
  private:
   class Writer;
   void Restore(const Orphans& orphans);
-  // Hands the edited documents to the writer; the text is read here, the disk is
-  // written on the writer's thread.
-  void PostEdits();
   void ReportRefused(const std::wstring& fileName, bool restored);
   void WriteSlot(int slot);
 
