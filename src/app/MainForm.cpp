@@ -101,7 +101,7 @@ TMainForm::TMainForm(AppContext& context)
   documents_.onEditorKey = [this](WPARAM key) { return textCommands_.MemoKeyDown(key); };
   documents_.onEdited = [this](int slot) { journal_.Edited(slot); };
   documents_.onSettled = [this](int slot) { journal_.Settled(slot); };
-  documents_.loading = [this](const std::wstring& name) { journal_.Loading(name); };
+  documents_.loading = [this](const std::wstring& name, bool rich) { journal_.Loading(name, rich); };
   documents_.refuseLoad = [this](const std::wstring& name) { return journal_.RefuseLoad(name); };
   documents_.setMenuPicture = [this](HMENU menu, unsigned id, int picture) { SetMenuImage(menu, id, picture); };
   toolBar_.onDropDown = [this](unsigned command, POINT point) { documents_.ShowNewMenu(command, point); };

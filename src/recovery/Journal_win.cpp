@@ -118,7 +118,7 @@ bool Journal::RefuseLoad(const std::wstring& fileName) {
   return false;
 }
 
-void Journal::Loading(const std::wstring& fileName) {
+void Journal::Loading(const std::wstring& fileName, bool rich) {
   if (!writer_) return;
   if (fileName.empty()) {
     writer_->Post([](RecoveryStore& store) { store.ClearLoading(); });
@@ -126,8 +126,7 @@ void Journal::Loading(const std::wstring& fileName) {
   }
   PostEdits();
   writer_->Post([fileName](RecoveryStore& store) { store.MarkLoading(fileName); });
-  // The mark is on disk before the control meets the file.
-  writer_->Wait();
+  if (rich) writer_->Wait();
 }
 
 void Journal::Restore(const Orphans& orphans) {

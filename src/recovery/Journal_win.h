@@ -31,8 +31,11 @@ class Journal {
   bool Active() const { return store_ != nullptr; }
 
   // A file is about to be loaded (empty: the load is over). The journal is brought up
-  // to date first, so that a load that brings the program down loses nothing.
-  void Loading(const std::wstring& fileName);
+  // to date first, so that a load that brings the program down loses nothing. The
+  // mark of a rich-text file is on disk before its load begins: the control's parser
+  // of rich text is what has been seen to fail. Plain text is marked without waiting,
+  // so that opening many files does not wait for the disk once each.
+  void Loading(const std::wstring& fileName, bool rich);
   // True for a file that brought the editor down while loading it: it is not loaded
   // again during this start, and the user is told so once.
   bool RefuseLoad(const std::wstring& fileName);

@@ -11,6 +11,7 @@
 #include "textcmd/Transforms.h"
 #include "win/Container.h"
 #include "win/MessageLoop.h"
+#include "win/Text.h"
 #include "workspace/SlotRules.h"
 
 namespace textcmd {
@@ -185,7 +186,17 @@ void TextCommands::RunSlowCaseCommand(bool capitalize) {
   {
     BusyScope busy(frame_);
     EditHold hold(editor);
-    auto pump = [] { win::MessageLoop::PumpPending(); };
+    // The window runs meanwhile; after a second the status bar says how far it is.
+    DWORD started = ::GetTickCount();
+    size_t pumped = 0;
+    size_t steps = std::max<size_t>(1, read.size() / kPumpInterval);
+    const wchar_t* name = capitalize ? L"Capitalize" : L"Invert Case";
+    auto pump = [&] {
+      ++pumped;
+      if (::GetTickCount() - started >= 1000)
+        frame_.SetStatusText(3, win::Fill(L"%s: %s%%", {name, win::ToText(static_cast<int>(std::min<size_t>(pumped, steps) * 100 / steps))}));
+      win::MessageLoop::PumpPending();
+    };
     std::wstring text = textcmd::ToCrLf(read);
     std::wstring result = capitalize
                               ? textcmd::Capitalize(std::move(text), textcmd::LowerCaseBuffer, pump, kPumpInterval)
@@ -199,6 +210,8 @@ void TextCommands::RunSlowCaseCommand(bool capitalize) {
   }
   // The hold may have shown through in the read-only button or the tab's image.
   frame_.CommandStatesChanged();
+  if (workspace::DocumentSlot* active = documents_.Slot(documents_.ActiveSlotNumber()))
+    frame_.SetStatusText(3, active->fileName);
   documents_.UpdateTabImage(slotNumber);
 }
 

@@ -178,10 +178,11 @@ TextFormat LoadDocument(RichEditor& editor, const std::wstring& path, const Stre
   return format;
 }
 
-std::string DocumentBytes(const RichEditor& editor, const TextFormat& format, bool* lossy) {
+std::string DocumentBytes(const RichEditor& editor, const TextFormat& format, bool* lossy,
+                          const StreamProgress& progress) {
   if (lossy) *lossy = false;
-  if (!editor.IsPlainText()) return editor.StreamOutRtf();
-  return EncodeText(editor.StreamOutText(), format.encoding, format.ending, SystemCodePage(), lossy);
+  if (!editor.IsPlainText()) return editor.StreamOutRtf(progress);
+  return EncodeText(editor.StreamOutText(progress), format.encoding, format.ending, SystemCodePage(), lossy);
 }
 
 void SaveDocument(const RichEditor& editor, const std::wstring& path, const TextFormat& format) {

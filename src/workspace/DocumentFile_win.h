@@ -49,7 +49,8 @@ void SaveDocument(const RichEditor& editor, const std::wstring& path, const Text
 
 // The bytes SaveDocument writes. For plain text in the system code page, *lossy (when
 // given) tells whether a character became "?".
-std::string DocumentBytes(const RichEditor& editor, const TextFormat& format, bool* lossy = nullptr);
+std::string DocumentBytes(const RichEditor& editor, const TextFormat& format, bool* lossy = nullptr,
+                          const StreamProgress& progress = {});
 
 // The replace-in-one-step write used by SaveDocument.
 void WriteFileSafely(const std::wstring& path, std::string_view bytes);

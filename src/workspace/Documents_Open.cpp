@@ -143,12 +143,12 @@ bool Documents::LoadIntoSlot(int number, bool reused, const std::wstring& name, 
 
 TextFormat Documents::LoadMarked(RichEditor& editor, const std::wstring& name, const StreamProgress& progress) {
   struct Mark {
-    const std::function<void(const std::wstring&)>& loading;
+    const std::function<void(const std::wstring&, bool)>& loading;
     ~Mark() {
-      if (loading) loading(L"");
+      if (loading) loading(L"", false);
     }
   } mark{loading};
-  if (loading) loading(name);
+  if (loading) loading(name, IsRichTextFile(name));
   return LoadDocument(editor, name, progress);
 }
 

@@ -33,7 +33,9 @@ bool Documents::WriteDocument(int number, const std::wstring& path, workspace::T
   workspace::DocumentSlot* slot = Slot(number);
   if (!slot) return false;
   bool lossy = false;
-  std::string bytes = workspace::DocumentBytes(slot->editor, format, &lossy);
+  std::wstring name = win::FileNamePart(path);
+  std::string bytes =
+      DocumentBytes(slot->editor, format, &lossy, Progress(L"Saving %s: %s%%", name, slot->editor.hwnd(), false));
   if (lossy) {
     // Saving in the code page would turn these characters into "?": the user decides.
     win::MessageRequest ask{frame_.Window(), win::Fill(L"%s contains characters that cannot be saved in the %s encoding. "
@@ -47,13 +49,16 @@ bool Documents::WriteDocument(int number, const std::wstring& path, workspace::T
     if (!slot) return false;
     if (answer == win::Answer::Yes) {
       format.encoding = workspace::TextEncoding::Utf8;
-      bytes = workspace::DocumentBytes(slot->editor, format);
+      bytes = DocumentBytes(slot->editor, format, nullptr, Progress(L"Saving %s: %s%%", name, slot->editor.hwnd(), false));
     }
   }
   if (!Reported([&] { workspace::WriteFileSafely(path, bytes); })) return false;
   format.mixedEndings = false;
   slot->format = format;
-  if (number == ActiveSlot) ShowTextFormat();
+  if (number == ActiveSlot) {
+    ShowTextFormat();
+    frame_.SetStatusText(3, slot->fileName);  // in place of a progress shown meanwhile
+  }
   return true;
 }
 

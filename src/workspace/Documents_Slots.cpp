@@ -320,20 +320,26 @@ void Documents::DeleteTempFile(int number) {
 }
 
 workspace::StreamProgress Documents::LoadProgress(const std::wstring& displayName, HWND loading) {
+  return Progress(L"Loading %s: %s%%  (Esc stops)", displayName, loading, true);
+}
+
+workspace::StreamProgress Documents::Progress(const wchar_t* text, const std::wstring& displayName, HWND busy,
+                                              bool escapeStops) {
   DWORD start = ::GetTickCount();
   bool first = true;
   DWORD looked = start;
-  return [this, displayName, loading, start, first, looked](size_t done, size_t total) mutable {
+  std::wstring shown = text;
+  return [this, shown, displayName, busy, escapeStops, start, first, looked](size_t done, size_t total) mutable {
     DWORD now = ::GetTickCount();
     if (!first && now - looked < kProgressEveryMs) return true;
     first = false;
     looked = now;
-    if (EscapePressed()) return false;
-    // Quick loads show nothing; long ones say how far they are a few times a second.
+    if (EscapePressed() && escapeStops) return false;
+    // Quick work shows nothing; long work says how far it is a few times a second.
     if (now - start >= kProgressAfterMs) {
-      int percent = total ? static_cast<int>(done * 100 / total) : 100;
-      frame_.SetStatusText(3, win::Fill(L"Loading %s: %s%%  (Esc stops)", {displayName, win::ToText(percent)}));
-      PaintWhileLoading(loading);
+      int percent = total ? static_cast<int>(std::min<size_t>(done, total) * 100 / total) : 100;
+      frame_.SetStatusText(3, win::Fill(shown.c_str(), {displayName, win::ToText(percent)}));
+      PaintWhileLoading(busy);
     }
     return true;
   };

@@ -41,10 +41,11 @@ class Documents : public DocumentHost {
   std::function<void(int slot)> onEdited;
   std::function<void(int slot)> onSettled;
   // Around every load of a file: a file that brought the program down while loading is
-  // refused (refuseLoad answers true and says why), the others are recorded
-  // before (loading with the name) and cleared after (loading with an empty name).
+  // refused (refuseLoad answers true and says why), the others are recorded before
+  // (loading with the name, and whether it is rich text, which the control parses) and
+  // cleared after (loading with an empty name).
   std::function<bool(const std::wstring& name)> refuseLoad;
-  std::function<void(const std::wstring& name)> loading;
+  std::function<void(const std::wstring& name, bool rich)> loading;
   // Keys typed in any editor that other subsystems act on; true when handled there.
   std::function<bool(WPARAM key)> onEditorKey;
 
@@ -176,6 +177,10 @@ class Documents : public DocumentHost {
   // Every load of a file goes through here, between the two calls of `loading`.
   TextFormat LoadMarked(RichEditor& editor, const std::wstring& name, const StreamProgress& progress);
   StreamProgress LoadProgress(const std::wstring& displayName, HWND loading);
+  // Shows `text` ("%s" the name, then the percent) in the status bar once the work has
+  // taken a second, keeping the window painted (but `busy`); Escape stops it when
+  // `escapeStops`, and is dropped otherwise.
+  StreamProgress Progress(const wchar_t* text, const std::wstring& displayName, HWND busy, bool escapeStops);
   bool EscapePressed();
   void PaintWhileLoading(HWND loading);
 

@@ -1,5 +1,6 @@
 #include "workspace/RichEditor_win.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace workspace {
@@ -43,10 +44,19 @@ DWORD CALLBACK StreamInCallback(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG
   return 0;
 }
 
+struct OutCookie {
+  std::string out;
+  size_t expected;  // about how many bytes will come, for the progress
+  const StreamProgress* progress;
+};
+
 DWORD CALLBACK StreamOutCallback(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* written) {
-  auto* out = reinterpret_cast<std::string*>(cookie);
-  out->append(reinterpret_cast<const char*>(buffer), static_cast<size_t>(size));
+  auto* out = reinterpret_cast<OutCookie*>(cookie);
+  out->out.append(reinterpret_cast<const char*>(buffer), static_cast<size_t>(size));
   *written = size;
+  // A save is not stopped half way: what the progress answers is not asked for.
+  if (out->progress && *out->progress)
+    (*out->progress)(std::min(out->out.size(), out->expected), std::max(out->out.size(), out->expected));
   return 0;
 }
 
@@ -60,13 +70,19 @@ bool StreamIn(HWND hwnd, WPARAM format, const void* data, size_t bytes, size_t u
   return !cookie.cancelled;
 }
 
-std::string StreamOut(HWND hwnd, WPARAM format) {
-  std::string out;
+std::string StreamOut(HWND hwnd, WPARAM format, const StreamProgress& progress = {}) {
+  OutCookie cookie{std::string(), 0, &progress};
+  if (progress) {
+    GETTEXTLENGTHEX length{GTL_NUMCHARS, 1200};
+    auto characters = static_cast<size_t>(std::max<LRESULT>(0, ::SendMessageW(hwnd, EM_GETTEXTLENGTHEX,
+                                                                               reinterpret_cast<WPARAM>(&length), 0)));
+    cookie.expected = characters * ((format & SF_UNICODE) ? sizeof(wchar_t) : 1);
+  }
   EDITSTREAM stream{};
-  stream.dwCookie = reinterpret_cast<DWORD_PTR>(&out);
+  stream.dwCookie = reinterpret_cast<DWORD_PTR>(&cookie);
   stream.pfnCallback = &StreamOutCallback;
   ::SendMessageW(hwnd, EM_STREAMOUT, format, reinterpret_cast<LPARAM>(&stream));
-  return out;
+  return std::move(cookie.out);
 }
 
 }  // namespace
@@ -225,8 +241,8 @@ bool RichEditor::StreamInRtf(std::string_view rtf, const StreamProgress& progres
   return StreamIn(hwnd_, SF_RTF, rtf.data(), rtf.size(), 1, &progress);
 }
 
-std::wstring RichEditor::StreamOutText() const {
-  std::string bytes = StreamOut(hwnd_, SF_TEXT | SF_UNICODE);
+std::wstring RichEditor::StreamOutText(const StreamProgress& progress) const {
+  std::string bytes = StreamOut(hwnd_, SF_TEXT | SF_UNICODE, progress);
   std::wstring text(bytes.size() / sizeof(wchar_t), L'\0');
   memcpy(text.data(), bytes.data(), text.size() * sizeof(wchar_t));
   return text;
@@ -234,7 +250,7 @@ std::wstring RichEditor::StreamOutText() const {
 
 std::string RichEditor::StreamOutAnsiText() const { return StreamOut(hwnd_, SF_TEXT); }
 
-std::string RichEditor::StreamOutRtf() const { return StreamOut(hwnd_, SF_RTF); }
+std::string RichEditor::StreamOutRtf(const StreamProgress& progress) const { return StreamOut(hwnd_, SF_RTF, progress); }
 
 void RichEditor::Undo() { ::SendMessageW(hwnd_, EM_UNDO, 0, 0); }
 void RichEditor::Cut() { ::SendMessageW(hwnd_, WM_CUT, 0, 0); }

@@ -97,10 +97,11 @@ class RichEditor {
   // answers false the stream stops there and false comes back.
   bool StreamInText(std::wstring_view text, const StreamProgress& progress = {});
   bool StreamInRtf(std::string_view rtf, const StreamProgress& progress = {});
-  std::wstring StreamOutText() const;
+  // With `progress`, it is told how far the stream is after each piece.
+  std::wstring StreamOutText(const StreamProgress& progress = {}) const;
   // Plain text in the system code page with CR LF breaks, as a file holds it.
   std::string StreamOutAnsiText() const;
-  std::string StreamOutRtf() const;
+  std::string StreamOutRtf(const StreamProgress& progress = {}) const;
 
  private:
   HWND hwnd_ = nullptr;
