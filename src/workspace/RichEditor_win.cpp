@@ -45,19 +45,65 @@ DWORD CALLBACK StreamInCallback(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG
 }
 
 struct OutCookie {
-  std::string out;
-  size_t expected;  // about how many bytes will come, for the progress
-  const StreamProgress* progress;
+  std::string bytes;             // 8-bit text and RTF
+  std::wstring* wide = nullptr;  // UTF-16 text goes straight here, without a copy after
+  size_t done = 0;
+  size_t expected = 0;  // about how many bytes will come
+  const StreamProgress* progress = nullptr;
+  bool oddByte = false;  // a piece ended inside a UTF-16 unit
+  unsigned char low = 0;
 };
 
 DWORD CALLBACK StreamOutCallback(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* written) {
   auto* out = reinterpret_cast<OutCookie*>(cookie);
-  out->out.append(reinterpret_cast<const char*>(buffer), static_cast<size_t>(size));
+  auto count = static_cast<size_t>(size);
+  if (out->wide) {
+    const unsigned char* at = buffer;
+    const unsigned char* end = buffer + count;
+    if (out->oddByte && at < end) {
+      out->wide->push_back(static_cast<wchar_t>(out->low | (*at++ << 8)));
+      out->oddByte = false;
+    }
+    size_t units = static_cast<size_t>(end - at) / 2;
+    size_t old = out->wide->size();
+    out->wide->resize(old + units);
+    memcpy(out->wide->data() + old, at, units * 2);
+    at += units * 2;
+    if (at < end) {
+      out->low = *at;
+      out->oddByte = true;
+    }
+  } else {
+    out->bytes.append(reinterpret_cast<const char*>(buffer), count);
+  }
+  out->done += count;
   *written = size;
   // A save is not stopped half way: what the progress answers is not asked for.
   if (out->progress && *out->progress)
-    (*out->progress)(std::min(out->out.size(), out->expected), std::max(out->out.size(), out->expected));
+    (*out->progress)(std::min(out->done, out->expected), std::max(out->done, out->expected));
   return 0;
+}
+
+size_t CharacterCount(HWND hwnd) {
+  GETTEXTLENGTHEX length{GTL_NUMCHARS, 1200};
+  return static_cast<size_t>(std::max<LRESULT>(0, ::SendMessageW(hwnd, EM_GETTEXTLENGTHEX,
+                                                                  reinterpret_cast<WPARAM>(&length), 0)));
+}
+
+void StreamOut(HWND hwnd, WPARAM format, OutCookie& cookie) {
+  EDITSTREAM stream{};
+  stream.dwCookie = reinterpret_cast<DWORD_PTR>(&cookie);
+  stream.pfnCallback = &StreamOutCallback;
+  ::SendMessageW(hwnd, EM_STREAMOUT, format, reinterpret_cast<LPARAM>(&stream));
+}
+
+std::string StreamOutBytes(HWND hwnd, WPARAM format, const StreamProgress& progress) {
+  OutCookie cookie;
+  cookie.progress = &progress;
+  cookie.expected = CharacterCount(hwnd);
+  cookie.bytes.reserve(cookie.expected + cookie.expected / 8 + 64);
+  StreamOut(hwnd, format, cookie);
+  return std::move(cookie.bytes);
 }
 
 bool StreamIn(HWND hwnd, WPARAM format, const void* data, size_t bytes, size_t unit,
@@ -68,21 +114,6 @@ bool StreamIn(HWND hwnd, WPARAM format, const void* data, size_t bytes, size_t u
   stream.pfnCallback = &StreamInCallback;
   ::SendMessageW(hwnd, EM_STREAMIN, format, reinterpret_cast<LPARAM>(&stream));
   return !cookie.cancelled;
-}
-
-std::string StreamOut(HWND hwnd, WPARAM format, const StreamProgress& progress = {}) {
-  OutCookie cookie{std::string(), 0, &progress};
-  if (progress) {
-    GETTEXTLENGTHEX length{GTL_NUMCHARS, 1200};
-    auto characters = static_cast<size_t>(std::max<LRESULT>(0, ::SendMessageW(hwnd, EM_GETTEXTLENGTHEX,
-                                                                               reinterpret_cast<WPARAM>(&length), 0)));
-    cookie.expected = characters * ((format & SF_UNICODE) ? sizeof(wchar_t) : 1);
-  }
-  EDITSTREAM stream{};
-  stream.dwCookie = reinterpret_cast<DWORD_PTR>(&cookie);
-  stream.pfnCallback = &StreamOutCallback;
-  ::SendMessageW(hwnd, EM_STREAMOUT, format, reinterpret_cast<LPARAM>(&stream));
-  return std::move(cookie.out);
 }
 
 }  // namespace
@@ -242,15 +273,23 @@ bool RichEditor::StreamInRtf(std::string_view rtf, const StreamProgress& progres
 }
 
 std::wstring RichEditor::StreamOutText(const StreamProgress& progress) const {
-  std::string bytes = StreamOut(hwnd_, SF_TEXT | SF_UNICODE, progress);
-  std::wstring text(bytes.size() / sizeof(wchar_t), L'\0');
-  memcpy(text.data(), bytes.data(), text.size() * sizeof(wchar_t));
+  std::wstring text;
+  OutCookie cookie;
+  cookie.wide = &text;
+  cookie.progress = &progress;
+  size_t characters = CharacterCount(hwnd_);
+  // Line breaks come out as CR LF: room for a few of them saves the copies of growing.
+  text.reserve(characters + characters / 16 + 64);
+  cookie.expected = characters * sizeof(wchar_t);
+  StreamOut(hwnd_, SF_TEXT | SF_UNICODE, cookie);
   return text;
 }
 
-std::string RichEditor::StreamOutAnsiText() const { return StreamOut(hwnd_, SF_TEXT); }
+std::string RichEditor::StreamOutAnsiText() const { return StreamOutBytes(hwnd_, SF_TEXT, {}); }
 
-std::string RichEditor::StreamOutRtf(const StreamProgress& progress) const { return StreamOut(hwnd_, SF_RTF, progress); }
+std::string RichEditor::StreamOutRtf(const StreamProgress& progress) const {
+  return StreamOutBytes(hwnd_, SF_RTF, progress);
+}
 
 void RichEditor::Undo() { ::SendMessageW(hwnd_, EM_UNDO, 0, 0); }
 void RichEditor::Cut() { ::SendMessageW(hwnd_, WM_CUT, 0, 0); }
