@@ -147,10 +147,11 @@ void TextCommands::ReplaceDocumentRange(int slotNumber, long start, long end, co
     // it would lay it all out again (seconds for a few megabytes under Wine).
     ::SetWindowPos(fresh.hwnd(), nullptr, 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    fresh.StreamInText(all);
+    fresh.StreamInText(all, documents_.WorkProgress(L"Changing %s: %s%%", win::FileNamePart(slot->fileName), fresh.hwnd()));
     if (!plain) ApplyToAll(fresh, formats);
   };
   documents_.ReplaceSlotEditor(slotNumber, fill);
+  if (slotNumber == documents_.ActiveSlotNumber()) frame_.SetStatusText(3, slot->fileName);  // after any progress
   slot->editor.SetModified(true);
   slot->editor.SetSelection(start + inserted, start + inserted);
   if (slot->changeAttached) documents_.MemoChange(slotNumber);

@@ -27,6 +27,9 @@ class DocumentHost {
   virtual void MemoChange(int slot) = 0;
   virtual void MemoSelectionChange() = 0;
   virtual void OpenDocument(std::wstring name) = 0;
+  // The progress of long work on a document (`text`: "%s" its name, then the percent),
+  // shown once the work has taken a second, the window kept painted but `busy`.
+  virtual StreamProgress WorkProgress(const wchar_t* text, const std::wstring& name, HWND busy) = 0;
   virtual bool NewDocument(int format, const std::wstring& extension) = 0;
   // The Save As dialog's filter and first folder, as File > Save As uses them.
   virtual const std::wstring& SaveFilter() const = 0;

@@ -70,6 +70,9 @@ class Documents : public DocumentHost {
   void MemoChange(int slot) override;
   void MemoSelectionChange() override;
   void OpenDocument(std::wstring name) override;
+  StreamProgress WorkProgress(const wchar_t* text, const std::wstring& name, HWND busy) override {
+    return Progress(text, name, busy, false);
+  }
   bool NewDocument(int format, const std::wstring& extension) override;
   const std::wstring& SaveFilter() const override { return saveFilter_; }
   const std::wstring& SaveInitialDir() const override { return saveInitialDir_; }
