@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "common/BenchClock.h"
+#include "common/BenchForm.h"
 #include "common/ProcessWindow.h"
 #include <commctrl.h>
 #include <richedit.h>
@@ -23,6 +24,7 @@
 
 namespace {
 
+using bench::BenchForm;
 using bench::Now;
 
 std::string PlainText(size_t bytes) {
@@ -157,20 +159,8 @@ int wmain(int argc, wchar_t** argv) {
   }
   std::wstring work = argv[1];
   if (work.back() != L'\\') work += L'\\';
-  ::LoadLibraryW(L"Msftedit.dll");
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
-  ::InitCommonControlsEx(&controls);
-  ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-
-  win::SystemPrompter prompter;
-  app::AppContext context;
-  context.paths = config::AppPaths::ForFolders(work, work);
-  config::IniFile ini(context.paths.iniPath);
-  context.profile = &ini;
-  context.prompter = &prompter;
-  app::TMainForm form(context);
-  form.Create();
-  form.Show(SW_SHOWNOACTIVATE);
+  BenchForm bench(work);
+  app::TMainForm& form = bench.form;
 
   struct Case {
     const wchar_t* name;

@@ -13,11 +13,13 @@
 #include "app/AppContext.h"
 #include "app/MainForm.h"
 #include "common/BenchClock.h"
+#include "common/BenchForm.h"
 #include "config/IniFile_win.h"
 #include "win/Prompt.h"
 
 namespace {
 
+using bench::BenchForm;
 using bench::Now;
 
 std::wstring PlainText(size_t characters) {
@@ -41,20 +43,8 @@ int wmain(int argc, wchar_t** argv) {
   }
   std::wstring work = argv[1];
   if (work.back() != L'\\') work += L'\\';
-  ::LoadLibraryW(L"Msftedit.dll");
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
-  ::InitCommonControlsEx(&controls);
-  ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-
-  win::SystemPrompter prompter;
-  app::AppContext context;
-  context.paths = config::AppPaths::ForFolders(work, work);
-  config::IniFile ini(context.paths.iniPath);
-  context.profile = &ini;
-  context.prompter = &prompter;
-  app::TMainForm form(context);
-  form.Create();
-  form.Show(SW_SHOWNOACTIVATE);
+  BenchForm bench(work);
+  app::TMainForm& form = bench.form;
   double start = Now();
   form.journal().Start(work + L"Recovery\\");
   double opening = Now() - start;

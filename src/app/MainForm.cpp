@@ -95,7 +95,9 @@ TMainForm::TMainForm(AppContext& context)
       notepadCommands_(*this, documents_, commands_),
       toolBar_(*context.profile, commands_),
       tray_(*this, commands_, [this] { RestoreApplication(); }),
-      journal_(*this, documents_) {
+      menuPictures_(commands_, toolBar_),
+      journal_(*this, documents_),
+      opening_(*this, documents_, context.paths.handOffPath, [this] { PrintFromRequest(); }) {
   RegisterFrameCommands();
   RegisterPendingCommands(commands_);
   documents_.onEditorKey = [this](WPARAM key) { return textCommands_.MemoKeyDown(key); };
@@ -103,7 +105,9 @@ TMainForm::TMainForm(AppContext& context)
   documents_.onSettled = [this](int slot) { journal_.Settled(slot); };
   documents_.loading = [this](const std::wstring& name, bool rich) { journal_.Loading(name, rich); };
   documents_.refuseLoad = [this](const std::wstring& name) { return journal_.RefuseLoad(name); };
-  documents_.setMenuPicture = [this](HMENU menu, unsigned id, int picture) { SetMenuImage(menu, id, picture); };
+  documents_.setMenuPicture = [this](HMENU menu, unsigned id, int picture) {
+    menuPictures_.SetPicture(menu, id, picture);
+  };
   toolBar_.onDropDown = [this](unsigned command, POINT point) { documents_.ShowNewMenu(command, point); };
   toolBar_.onHint = [this](const std::wstring& hint) {
     if (statusBarHints_) ShowHint(hint);
@@ -320,7 +324,7 @@ bool TMainForm::FormCloseQuery() {
   if (busy_) return false;
   ModalScope scope(*this);
   if (!documents_.CloseEveryDocument(profile().Read(keys::ReOpenLast))) return false;
-  HandBackPendingOpens();
+  opening_.HandBack();
   return true;
 }
 
@@ -387,10 +391,10 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY:
       return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
     case WM_MEASUREITEM:
-      if (MeasureMenuPicture(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+      if (menuPictures_.Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
       break;
     case WM_DRAWITEM:
-      if (DrawMenuPicture(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+      if (menuPictures_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
       break;
     case WM_SHOWWINDOW:
       if (wParam) FormShow();

@@ -14,8 +14,9 @@
 #include <vector>
 
 #include "app/AppContext.h"
-#include "app/HandOffFile_win.h"
+#include "app/OpeningQueue_win.h"
 #include "app/MenuLayout.h"
+#include "chrome/MenuPictures_win.h"
 #include "chrome/ToolBar_win.h"
 #include "chrome/Tray_win.h"
 #include "command/Command.h"
@@ -37,7 +38,7 @@ class TMainForm : public win::Window, public workspace::Frame {
  public:
   static constexpr UINT_PTR kMainTimer = 1;
   static constexpr UINT_PTR kTrayTimer = chrome::Tray::kTimer;
-  static constexpr UINT_PTR kOpenTimer = 3;
+  static constexpr UINT_PTR kOpenTimer = OpeningQueue::kTimer;
   static constexpr UINT kTrayMessage = chrome::Tray::kMessage;
   explicit TMainForm(AppContext& context);
   ~TMainForm() override;
@@ -87,7 +88,7 @@ class TMainForm : public win::Window, public workspace::Frame {
   bool FirstTickPending() const { return firstTick_; }
   // Documents handed over, named on the command line or left open by the last run
   // that are still waiting to be opened.
-  bool OpeningPending() const { return !pendingOpens_.empty(); }
+  bool OpeningPending() const { return opening_.Pending(); }
 
   // Runs a command as its menu item would: the menu's refresh first, then the
   // handler when the item is enabled. Returns false when nothing ran.
@@ -133,17 +134,6 @@ class TMainForm : public win::Window, public workspace::Frame {
   void RegisterFrameCommands();
   void OnTimer(UINT_PTR id);
   void FirstTickSetUp();
-  void PickUpHandOff();
-  // What waits to be opened, in order. Many documents at once are opened a slice of
-  // time at a time from a timer, so the window paints and answers in between.
-  struct PendingOpen {
-    enum class Kind { ResetLimit, HandOff, File, ReOpen, ActivateFirst, Print } kind;
-    std::wstring name;
-  };
-  void QueueOpens(std::vector<PendingOpen> items);
-  void RunPendingOpens(unsigned budgetMs);
-  void RunPendingOpen(const PendingOpen& item);
-  void HandBackPendingOpens();
   void PrintFromRequest();
   void RestoreApplication();
   void SaveWindowState();
@@ -160,10 +150,6 @@ class TMainForm : public win::Window, public workspace::Frame {
   void OnInitMenuPopup(HMENU menu);
   void OnMenuSelect(unsigned item, unsigned flags, HMENU menu);
   void ShowHint(const std::wstring& hint);
-  void SetMenuImage(HMENU menu, unsigned id, int image);
-  void SetCommandImages(HMENU menu);
-  bool MeasureMenuPicture(MEASUREITEMSTRUCT& item);
-  bool DrawMenuPicture(const DRAWITEMSTRUCT& item);
 
   // Counts the commands, close queries and prompts under way (see InModalWork).
   struct ModalScope {
@@ -184,11 +170,11 @@ class TMainForm : public win::Window, public workspace::Frame {
   notepad::NotepadCommands notepadCommands_;
   chrome::ToolBar toolBar_;
   chrome::Tray tray_;
+  chrome::MenuPictures menuPictures_;
   recovery::Journal journal_;
+  OpeningQueue opening_;
 
   int modalDepth_ = 0;
-  std::optional<HandOffInbox> handOff_;
-  std::deque<PendingOpen> pendingOpens_;
   bool busy_ = false;
   bool firstTick_ = true;
   bool printDialogOpen_ = false;
@@ -208,8 +194,6 @@ class TMainForm : public win::Window, public workspace::Frame {
   std::map<unsigned, TopMenu> ownerMenus_;  // command -> the menu holding it
   win::UniqueMenu tabMenu_, editorPopup_, trayMenu_;
   HACCEL accelerators_ = nullptr;
-  bool menuImages_ = true;
-  win::UniqueImageList menuImageList_;
   win::UniqueIcon appIcon_, appIconSmall_;
 };
 

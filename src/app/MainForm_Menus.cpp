@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "app/MainForm.h"
-#include "chrome/ImageStrip_win.h"
 #include "config/Keys.h"
 #include "win/SystemInfo.h"
 #include "win/resource.h"
@@ -70,8 +69,8 @@ void TMainForm::BuildMenus() {
     topMenus_[top] = popup;
     AppendItem(menuBar_, top, TopMenuCaption(top), popup);
   }
-  menuImages_ = profile().Read(keys::MenuImages);
-  for (unsigned top = kFileMenu; top <= kHelpMenu; ++top) SetCommandImages(topMenus_[top]);
+  menuPictures_.SetShown(profile().Read(keys::MenuImages));
+  for (unsigned top = kFileMenu; top <= kHelpMenu; ++top) menuPictures_.SetCommandPictures(topMenus_[top]);
   ::SetMenu(hwnd(), menuBar_);
   MENUITEMINFOW reopen{};
   reopen.cbSize = sizeof(reopen);
@@ -246,67 +245,6 @@ LRESULT TMainForm::OnNotify(NMHDR& header) {
     return 0;
   }
   return 0;
-}
-
-namespace {
-// Menu pictures are drawn by the window itself (HBMMENU_CALLBACK): the item's data
-// names the picture, a tool-bar image by its tag or a menu picture from kMenuPicture on.
-constexpr ULONG_PTR kMenuPicture = 1000;
-
-void SetItemPicture(HMENU menu, UINT item, BOOL byPosition, ULONG_PTR picture) {
-  MENUITEMINFOW info{};
-  info.cbSize = sizeof(info);
-  info.fMask = MIIM_BITMAP | MIIM_DATA;
-  info.hbmpItem = HBMMENU_CALLBACK;
-  info.dwItemData = picture + 1;  // 0 means no picture
-  ::SetMenuItemInfoW(menu, item, byPosition, &info);
-}
-}  // namespace
-
-void TMainForm::SetMenuImage(HMENU menu, unsigned id, int image) {
-  if (!menuImages_) return;
-  SetItemPicture(menu, id, FALSE, kMenuPicture + static_cast<ULONG_PTR>(image));
-}
-
-void TMainForm::SetCommandImages(HMENU menu) {
-  if (!menuImages_) return;
-  for (int i = 0, count = ::GetMenuItemCount(menu); i < count; ++i) {
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_ID | MIIM_SUBMENU;
-    if (!::GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
-    if (info.hSubMenu) {
-      SetCommandImages(info.hSubMenu);
-      continue;
-    }
-    const Row* command = commands_.Find(info.wID);
-    if (command && command->toolbarTag >= 0)
-      SetItemPicture(menu, static_cast<UINT>(i), TRUE, static_cast<ULONG_PTR>(command->toolbarTag));
-  }
-}
-
-bool TMainForm::MeasureMenuPicture(MEASUREITEMSTRUCT& item) {
-  if (item.CtlType != ODT_MENU || item.itemData == 0) return false;
-  item.itemWidth = 18;  // a little room between the picture and the caption
-  item.itemHeight = 16;
-  return true;
-}
-
-bool TMainForm::DrawMenuPicture(const DRAWITEMSTRUCT& item) {
-  if (item.CtlType != ODT_MENU || item.itemData == 0) return false;
-  ULONG_PTR picture = item.itemData - 1;
-  HIMAGELIST list = toolBar_.Images();
-  int index = static_cast<int>(picture);
-  if (picture >= kMenuPicture) {
-    if (!menuImageList_) menuImageList_.reset(chrome::LoadImageStrip(IDB_MENU_IMAGES));
-    list = menuImageList_.get();
-    index = static_cast<int>(picture - kMenuPicture);
-  }
-  if (!list) return false;
-  int top = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - 16) / 2;
-  UINT style = ILD_TRANSPARENT | ((item.itemState & ODS_GRAYED) ? ILD_BLEND50 : 0);
-  ::ImageList_Draw(list, index, item.hDC, item.rcItem.left, top, style);
-  return true;
 }
 
 }  // namespace app

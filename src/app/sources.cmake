@@ -9,6 +9,7 @@ list(APPEND TWK_WIN_SOURCES
   app/MainForm_Timer.cpp
   app/MainForm_View.cpp
   app/MenuLayout.cpp
+  app/OpeningQueue_win.cpp
   app/PendingCommands.cpp
   app/Startup.cpp
 )

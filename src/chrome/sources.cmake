@@ -4,6 +4,7 @@ list(APPEND TWK_PURE_SOURCES
 )
 list(APPEND TWK_WIN_SOURCES
   chrome/ImageStrip_win.cpp
+  chrome/MenuPictures_win.cpp
   chrome/ToolBar_win.cpp
   chrome/Tray_win.cpp
 )
