@@ -93,6 +93,7 @@ TMainForm::TMainForm(AppContext& context)
       documents_(*this, commands_),
       textCommands_(*this, documents_, commands_),
       notepadCommands_(*this, documents_, commands_),
+      favorites_(*this, documents_, commands_),
       toolBar_(*context.profile, commands_),
       tray_(*this, commands_, [this] { RestoreApplication(); }),
       menuPictures_(commands_, toolBar_),
@@ -108,6 +109,7 @@ TMainForm::TMainForm(AppContext& context)
   documents_.setMenuPicture = [this](HMENU menu, unsigned id, int picture) {
     menuPictures_.SetPicture(menu, id, picture);
   };
+  favorites_.setMenuPicture = documents_.setMenuPicture;
   toolBar_.onDropDown = [this](unsigned command, POINT point) { documents_.ShowNewMenu(command, point); };
   toolBar_.onHint = [this](const std::wstring& hint) {
     if (statusBarHints_) ShowHint(hint);
@@ -174,6 +176,8 @@ void TMainForm::FormCreate() {
   }
 
   BuildMenus();
+  favorites_.SetMenus(menuBar_, topMenus_[kFavoritesMenu], topMenus_[kViewMenu]);
+  favorites_.BuildFavoritesMenu();
   BuildAccelerators();
   CreateBars();
   CreateStatusBar();

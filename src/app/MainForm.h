@@ -21,6 +21,7 @@
 #include "chrome/Tray_win.h"
 #include "command/Command.h"
 #include "dialogs/HelpCommands_win.h"
+#include "favorites/Favorites_win.h"
 #include "notepad/NotepadCommands_win.h"
 #include "recovery/Journal_win.h"
 #include "textcmd/TextCommands_win.h"
@@ -168,6 +169,7 @@ class TMainForm : public win::Window, public workspace::Frame {
   workspace::Documents documents_;
   textcmd::TextCommands textCommands_;
   notepad::NotepadCommands notepadCommands_;
+  favorites::Favorites favorites_;
   chrome::ToolBar toolBar_;
   chrome::Tray tray_;
   chrome::MenuPictures menuPictures_;

@@ -170,7 +170,7 @@ bool TMainForm::Execute(unsigned id, Sender::Kind kind, int tag, bool refreshFir
   Sender sender{id, kind, tag};
   ModalScope scope(*this);
   try {
-    if (documents_.RunDynamicItem(sender)) return true;
+    if (documents_.RunDynamicItem(sender) || favorites_.RunDynamicItem(sender)) return true;
     if (refreshFirst && !IsCommandEnabled(id)) return false;
     const Row* command = commands_.Find(id);
     if (!command || !command->run) return false;
@@ -218,7 +218,7 @@ void TMainForm::OnMenuSelect(unsigned item, unsigned flags, HMENU menu) {
   }
   std::wstring hint;
   if (!(flags & MF_POPUP) && !(flags & MF_SEPARATOR)) {
-    hint = documents_.DynamicItemHint(item, commands_.Hint(item));
+    hint = favorites_.DynamicItemHint(item, documents_.DynamicItemHint(item, commands_.Hint(item)));
   }
   ShowHint(hint);
 }

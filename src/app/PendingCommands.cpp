@@ -32,8 +32,6 @@ void RegisterPendingCommands(Registry& commands) {
     {DocumentMenuFontSettings, L"DocumentMenuFontSettings", L"&Font Settings...", {}, L"Choose the documents font settings.", 41},
     {DocumentMenuSmallerFont, L"DocumentMenuSmallerFont", L"&Smaller Font", ShiftKey(FunctionKey(2)), L"Decrease the size of the documents font.", 44},
     {DocumentMenuLargerFont, L"DocumentMenuLargerFont", L"&Larger Font", ShiftKey(FunctionKey(3)), L"Increase the size of the documents font.", 43},
-    {FavoritesMenuAdd, L"FavoritesMenuAdd", L"&Add to Favorites", Ctrl('D'), L"Add the document to the Favorites.", 47},
-    {FavoritesMenuEdit, L"FavoritesMenuEdit", L"&Edit Favorites...", {}, L"Edit the list of Favorites.", 48},
     {ViewMenuSideBar, L"ViewMenuSideBar", L"Si&de Bar", {}, L"", -1},
     {ViewMenuFavorites, L"ViewMenuFavorites", L"&Favorites", {}, L"View Favorites in the Side Bar.", -1},
     {ViewMenuRecentDocuments, L"ViewMenuRecentDocuments", L"&Recent Documents", {}, L"View Recent Documents in the Side Bar.", -1},

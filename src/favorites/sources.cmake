@@ -5,3 +5,6 @@ list(APPEND TWK_PURE_SOURCES
   favorites/FavoritesTree.cpp
   favorites/FavoritesTreeEdits.cpp
 )
+list(APPEND TWK_WIN_SOURCES
+  favorites/Favorites_win.cpp
+)

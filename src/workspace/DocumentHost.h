@@ -27,6 +27,9 @@ class DocumentHost {
   virtual void MemoChange(int slot) = 0;
   virtual void MemoSelectionChange() = 0;
   virtual void OpenDocument(std::wstring name) = 0;
+  // Opens a document chosen from a list (Re-Open, Favorites): the limit of open
+  // documents is reported again if it is met.
+  virtual void OpenFromList(const std::wstring& name) = 0;
   // The progress of long work on a document (`text`: "%s" its name, then the percent),
   // shown once the work has taken a second, the window kept painted but `busy`.
   virtual StreamProgress WorkProgress(const wchar_t* text, const std::wstring& name, HWND busy) = 0;

@@ -56,9 +56,7 @@ void Documents::LoadFavorite(const Sender& sender) {
     size_t k = sender.command - ReopenMenuFirstFile;
     if (k < reopenHints_.size()) path = reopenHints_[k];
   }
-  if (path.empty()) return;
-  LimitReported = false;
-  OpenDocument(path);
+  if (!path.empty()) OpenFromList(path);
 }
 
 }  // namespace workspace

@@ -70,6 +70,10 @@ class Documents : public DocumentHost {
   void MemoChange(int slot) override;
   void MemoSelectionChange() override;
   void OpenDocument(std::wstring name) override;
+  void OpenFromList(const std::wstring& name) override {
+    LimitReported = false;
+    OpenDocument(name);
+  }
   StreamProgress WorkProgress(const wchar_t* text, const std::wstring& name, HWND busy) override {
     return Progress(text, name, busy, false);
   }
