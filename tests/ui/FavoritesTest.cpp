@@ -9,13 +9,12 @@ using namespace uitest;
 
 namespace {
 
+// The captions, with " (off)" after a greyed item.
 std::vector<std::wstring> Items(HMENU menu) {
-  std::vector<std::wstring> items;
-  for (int i = 0, count = ::GetMenuItemCount(menu); i < count; ++i) {
-    wchar_t text[300] = L"";
-    ::GetMenuStringW(menu, static_cast<UINT>(i), text, 300, MF_BYPOSITION);
+  std::vector<std::wstring> items = Captions(menu);
+  for (size_t i = 0; i < items.size(); ++i) {
     bool grayed = ::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_GRAYED;
-    items.push_back(text[0] ? std::wstring(text) + (grayed ? L" (off)" : L"") : L"-");
+    if (items[i] != L"-" && grayed) items[i] += L" (off)";
   }
   return items;
 }

@@ -220,6 +220,20 @@ void MainFormTest::SetEditorText(const std::wstring& text) {
   Pump();
 }
 
+std::vector<std::wstring> Captions(HMENU menu) {
+  std::vector<std::wstring> captions;
+  for (int i = 0, count = ::GetMenuItemCount(menu); i < count; ++i) {
+    wchar_t text[300] = L"";
+    ::GetMenuStringW(menu, static_cast<UINT>(i), text, 300, MF_BYPOSITION);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE;
+    ::GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
+    captions.push_back(info.fType & MFT_SEPARATOR ? L"-" : text);
+  }
+  return captions;
+}
+
 }  // namespace uitest
 
 int main(int argc, char** argv) {

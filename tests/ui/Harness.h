@@ -60,6 +60,9 @@ class ScriptedPrompter : public win::Prompter {
   std::deque<Expected> queue_;
 };
 
+// The captions of a menu's items in order, "-" for a separator.
+std::vector<std::wstring> Captions(HMENU menu);
+
 // Handles window messages for a while (timers, posted messages).
 void Pump(int milliseconds = 0);
 // Handles messages until `done` holds or the time is up; returns `done()`.

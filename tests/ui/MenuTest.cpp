@@ -12,23 +12,6 @@
 
 using namespace uitest;
 
-namespace {
-
-std::vector<std::wstring> Captions(HMENU menu) {
-  std::vector<std::wstring> captions;
-  for (int i = 0, count = ::GetMenuItemCount(menu); i < count; ++i) {
-    wchar_t text[200] = L"";
-    ::GetMenuStringW(menu, static_cast<UINT>(i), text, 200, MF_BYPOSITION);
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_FTYPE;
-    ::GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
-    captions.push_back(info.fType & MFT_SEPARATOR ? L"-" : text);
-  }
-  return captions;
-}
-
-}  // namespace
 
 class MenuTest : public MainFormTest {};
 
