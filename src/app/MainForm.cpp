@@ -94,6 +94,10 @@ TMainForm::TMainForm(AppContext& context)
       textCommands_(*this, documents_, commands_),
       notepadCommands_(*this, documents_, commands_),
       favorites_(*this, documents_, commands_),
+      fileFunctions_(*this, documents_, commands_,
+                     [this](const std::wstring& target, const std::wstring& directory, int show) {
+                       if (context_.shellOpen) context_.shellOpen(target, directory, show);
+                     }),
       toolBar_(*context.profile, commands_),
       tray_(*this, commands_, [this] { RestoreApplication(); }),
       menuPictures_(commands_, toolBar_),

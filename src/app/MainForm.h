@@ -22,6 +22,7 @@
 #include "command/Command.h"
 #include "dialogs/HelpCommands_win.h"
 #include "favorites/Favorites_win.h"
+#include "filefunc/FileFunctions_win.h"
 #include "notepad/NotepadCommands_win.h"
 #include "recovery/Journal_win.h"
 #include "textcmd/TextCommands_win.h"
@@ -51,6 +52,7 @@ class TMainForm : public win::Window, public workspace::Frame {
   // --- the subsystems
   workspace::Documents& documents() { return documents_; }
   textcmd::TextCommands& textCommands() { return textCommands_; }
+  filefunc::FileFunctions& fileFunctions() { return fileFunctions_; }
   recovery::Journal& journal() { return journal_; }
   const command::Registry& commands() const { return commands_; }
 
@@ -170,6 +172,7 @@ class TMainForm : public win::Window, public workspace::Frame {
   textcmd::TextCommands textCommands_;
   notepad::NotepadCommands notepadCommands_;
   favorites::Favorites favorites_;
+  filefunc::FileFunctions fileFunctions_;
   chrome::ToolBar toolBar_;
   chrome::Tray tray_;
   chrome::MenuPictures menuPictures_;

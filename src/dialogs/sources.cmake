@@ -4,6 +4,7 @@ list(APPEND TWK_WIN_SOURCES
   dialogs/AboutBox.cpp
   dialogs/HelpCommands_win.cpp
   dialogs/NewFile.cpp
+  dialogs/Properties.cpp
   dialogs/SplashScreen.cpp
 )
 list(APPEND TWK_WIN_SOURCES
