@@ -97,7 +97,11 @@ void FileFunctions::MoveCopy(int number, bool copy) {
   if (replacing) MarkOverwritten(number, destination);
   slot = documents_.Slot(number);
   if (copy || !slot || ::GetFileAttributesW(destination.c_str()) == INVALID_FILE_ATTRIBUTES) return;
-  ::DeleteFileW(source.c_str());
+  // A source that stays (read-only, or held by another program) is named: the user
+  // has two copies now, and the document follows the new one.
+  if (!::DeleteFileW(source.c_str())) Warn(win::Fill(L"Unable to delete \"%s\".", {source}));
+  slot = documents_.Slot(number);
+  if (!slot) return;
   slot->fileName = workspace::ShellPathName(destination);
   if (number == documents_.ActiveSlot) frame_.SetStatusText(3, slot->fileName);
 }

@@ -76,6 +76,18 @@ TEST_F(FileFunctionsTest, MoveToAnotherFolderKeepsTheTabAndSavesThere) {
   form().RunCommand(command::FileMenuSave);
   EXPECT_EQ(ReadBytes(moved), "edited");
   EXPECT_FALSE(Exists(source));
+
+  // A read-only source is copied but stays: said, and the document follows the copy.
+  std::wstring locked = MakeFile(L"locked.txt", "l");
+  ::SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_READONLY);
+  Open(locked);
+  ChooseFolder(L"Choose a folder to Move the file to:", to);
+  prompter_.ExpectMessage(L"Unable to delete \"" + locked + L"\".");
+  form().RunCommand(command::TabMenuMove);
+  EXPECT_EQ(Active().fileName, to + L"\\locked.txt");
+  EXPECT_TRUE(Exists(locked));
+  for (const std::wstring& file : {locked, to + L"\\locked.txt"})
+    ::SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(prompter_.Pending(), 0u);
 }
 
