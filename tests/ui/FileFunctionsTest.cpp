@@ -331,6 +331,16 @@ TEST_F(FileFunctionsTest, PropertiesOfAFileShowItsFactsAndChangeOnlyTheAttribute
   // Wine reports every file as archived, whatever was set.
   EXPECT_EQ(::GetFileAttributesW(path.c_str()) & 0x3u, 0u);
 
+  // A file another program holds without sharing still shows its size and times.
+  HANDLE held = ::CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  RunProperties([&](dialogs::TProperties& dialog) {
+    EXPECT_EQ(dialog.Text(IDT_PROP_SIZE_VALUE), L"1,234,567 Bytes");
+    EXPECT_NE(dialog.Text(IDT_PROP_CREATED_VALUE), L"0");
+    return false;
+  });
+  ::CloseHandle(held);
+
   // A file gone while the dialog is open cannot take its attributes: said, not hidden.
   prompter_.ExpectMessage(L"Unable to change the attributes of " + path + L".");
   RunProperties([&](dialogs::TProperties& dialog) {
