@@ -52,6 +52,18 @@ constexpr HelpTopic kHelpTopics[] = {
 constexpr int kFilePageTopic = 108;
 constexpr int kDocumentPageTopic = 109;
 
+// The pages' labels and boxes lie on the tab control but belong to the dialog: with
+// visual styles the dialog takes the tab's texture, so they match the page around them.
+// The theme library is there exactly when visual styles are.
+void UseTabTexture(HWND dialog) {
+  using EnableTextureProc = HRESULT(WINAPI*)(HWND, DWORD);
+  constexpr DWORD kEnableTab = 0x6;  // ETDT_ENABLE | ETDT_USETABTEXTURE
+  HMODULE theme = ::GetModuleHandleW(L"uxtheme.dll");
+  auto enable =
+      theme ? reinterpret_cast<EnableTextureProc>(::GetProcAddress(theme, "EnableThemeDialogTexture")) : nullptr;
+  if (enable) enable(dialog, kEnableTab);
+}
+
 }  // namespace
 
 TProperties::TProperties(PropertiesFacts facts, std::function<void(int)> showHelp)
@@ -59,6 +71,7 @@ TProperties::TProperties(PropertiesFacts facts, std::function<void(int)> showHel
 
 bool TProperties::OnInit() {
   ::SetWindowTextW(hwnd(), (facts_.name + L" Properties").c_str());
+  UseTabTexture(hwnd());
   HWND pages = Item(IDC_PROP_PAGES);
   if (facts_.hotTrack) ::SetWindowLongW(pages, GWL_STYLE, ::GetWindowLongW(pages, GWL_STYLE) | TCS_HOTTRACK);
   // The tab's parameter is its page; a document without a file has no File page.
