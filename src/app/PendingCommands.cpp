@@ -18,7 +18,6 @@ void RegisterPendingCommands(Registry& commands) {
     {FileMenuRename, L"FileMenuRename", L"Rena&me...", {}, L"Rename the document.", 9},
     {FileMenuProperties, L"FileMenuProperties", L"Propert&ies...", {}, L"Display the documents properties.", 10},
     {FileMenuSend, L"FileMenuSend", L"Sen&d As Mail...", {}, L"Send the document to a MAPI complaint mail client.", 14},
-    {EditMenuSettings, L"EditMenuSettings", L"&Settings...", {}, L"Edit Tarnwick settings.", 49},
     {FormatMenuRichText, L"FormatMenuRichText", L"&Rich Text", {}, L"", -1},
     {FormatMenuBold, L"FormatMenuBold", L"&Bold", Ctrl('B'), L"Set the selected text to boldfaced.", -1},
     {FormatMenuItalic, L"FormatMenuItalic", L"&Italic", Ctrl('I'), L"Set the selected text to italicized.", -1},
