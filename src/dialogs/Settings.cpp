@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "config/Keys.h"
 #include "dialogs/SettingsIds.h"
@@ -79,6 +80,7 @@ bool TSettings::OnInit() {
     item.pszText = const_cast<wchar_t*>(kPageNames[i]);
     TabCtrl_InsertItem(tabs, i, &item);
   }
+  MakePageBrush();
   FillToolBarPage();
   FillFileTabsPage();
   FillSideBarPage();
@@ -89,6 +91,27 @@ bool TSettings::OnInit() {
   ShowPage(0);
   filling_ = false;
   return true;
+}
+
+void TSettings::MakePageBrush() {
+  // The controls lie on the tab control's page, whose face the theme may paint in
+  // another colour than the dialog's: they fill their backgrounds with the page's.
+  HWND tabs = Item(IDC_SET_TABS);
+  RECT client;
+  ::GetClientRect(tabs, &client);
+  RECT page = client;
+  TabCtrl_AdjustRect(tabs, FALSE, &page);
+  win::WindowDC screen(nullptr);
+  win::UniqueMemoryDc dc(::CreateCompatibleDC(screen.get()));
+  win::UniqueBitmap picture(::CreateCompatibleBitmap(screen.get(), std::max<int>(client.right, 1),
+                                                     std::max<int>(client.bottom, 1)));
+  COLORREF face = CLR_INVALID;
+  {
+    win::SelectGuard into(dc.get(), picture.get());
+    ::SendMessageW(tabs, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT | PRF_ERASEBKGND);
+    face = ::GetPixel(dc.get(), page.left + 4, page.top + 4);
+  }
+  pageBrush_.reset(::CreateSolidBrush(face == CLR_INVALID ? ::GetSysColor(COLOR_BTNFACE) : face));
 }
 
 void TSettings::FillToolBarPage() {
@@ -154,6 +177,7 @@ void TSettings::FillSideBarPage() {
   static constexpr SampleNode kNodes[] = {{0, L"Favorites", 0}, {1, L"Letters", 0},  {2, L"To Anna.txt", 1},
                                           {2, L"Invoice.rtf", 1}, {1, L"Readme.txt", 1}, {1, L"Notes.txt", 1}};
   HTREEITEM parents[3] = {TVI_ROOT, nullptr, nullptr};
+  std::vector<HTREEITEM> folders;
   for (const SampleNode& node : kNodes) {
     TVINSERTSTRUCTW insert{};
     insert.hParent = parents[node.level];
@@ -163,9 +187,9 @@ void TSettings::FillSideBarPage() {
     insert.item.iImage = insert.item.iSelectedImage = node.image;
     HTREEITEM added = TreeView_InsertItem(tree, &insert);
     if (node.level < 2) parents[node.level + 1] = added;
+    if (node.image == 0) folders.push_back(added);
   }
-  TreeView_Expand(tree, parents[1], TVE_EXPAND);
-  TreeView_Expand(tree, parents[2], TVE_EXPAND);
+  for (HTREEITEM folder : folders) TreeView_Expand(tree, folder, TVE_EXPAND);
   ApplySideBarSample();
   SetChecked(values_.sideBarRight ? IDC_SET_SIDE_RIGHT : IDC_SET_SIDE_LEFT, true);
 }
@@ -339,11 +363,13 @@ bool TSettings::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& r
         result = reinterpret_cast<INT_PTR>(editorBrush_.get());
         return true;
       }
-      // The texts lie on the tab control's page, whose face the theme paints.
       ::SetBkMode(dc, TRANSPARENT);
-      result = reinterpret_cast<INT_PTR>(::GetStockObject(NULL_BRUSH));
+      result = reinterpret_cast<INT_PTR>(pageBrush_.get());
       return true;
     }
+    case WM_CTLCOLORBTN:
+      result = reinterpret_cast<INT_PTR>(pageBrush_.get());
+      return true;
   }
   return false;
 }

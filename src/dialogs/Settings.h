@@ -73,6 +73,7 @@ class TSettings : public win::Dialog {
   void FillFileOptionsPage();
   void FillMiscPage();
   void ShowPage(int page);
+  void MakePageBrush();
 
   // Page behaviour
   bool OnToolBarCommand(int id, int code);
@@ -81,7 +82,7 @@ class TSettings : public win::Dialog {
   void RestoreToolBar();
   void TabStyleChosen();
   void PickSampleColor(config::Color& color);
-  void PickSampleFont(FontSpec& font);
+  void PickSampleFont(FontSettings& font);
   void ApplySideBarSample();
   void ApplyEditorSample();
   void MakeEditorSample(bool wordWrap);
@@ -92,6 +93,7 @@ class TSettings : public win::Dialog {
   bool OnFileTypeCommand(int id, int code);
   void ShowFileTypes();
   void StoreFileTypeFields();
+  void SetTypeListExtent();
 
   // OK
   void ReadControls();
@@ -107,7 +109,7 @@ class TSettings : public win::Dialog {
   bool filling_ = false;
 
   win::UniqueFont sideBarFont_, editorFont_;
-  win::UniqueBrush editorBrush_;
+  win::UniqueBrush editorBrush_, pageBrush_;
   win::UniqueImageList sampleImages_;
   win::UniqueBitmap rulerPicture_;
   win::UniqueIcon iconPreview_;

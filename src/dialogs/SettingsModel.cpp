@@ -27,8 +27,8 @@ constexpr FontKeys kSideBarFontKeys{keys::SideBarFont,   keys::SideBarSize,   ke
                                     keys::SideBarBold,   keys::SideBarItalic, keys::SideBarUnderline,
                                     keys::SideBarStrikeOut};
 
-FontSpec ReadFont(const Profile& profile, const FontKeys& k) {
-  FontSpec font;
+FontSettings ReadFont(const Profile& profile, const FontKeys& k) {
+  FontSettings font;
   font.name = profile.Read(k.name);
   font.size = profile.Read(k.size);
   font.color = profile.Read(k.color);
@@ -61,7 +61,7 @@ class KeyWriter {
     auto stored = Stored(k.section, k.key);
     if (!stored || config::ParseColor(*stored) != std::optional<config::Color>(value)) profile_.Write(k, value);
   }
-  void Font(const FontKeys& k, const FontSpec& font) {
+  void Font(const FontKeys& k, const FontSettings& font) {
     Text(k.name, font.name);
     Int(k.size, font.size);
     Color(k.color, font.color);

@@ -14,7 +14,7 @@
 namespace dialogs {
 
 // A font as the Editor and SideBar sections keep it.
-struct FontSpec {
+struct FontSettings {
   std::wstring name;
   int size = 8;  // points
   config::Color color = config::kClBlack;
@@ -35,14 +35,14 @@ struct SettingsValues {
   bool tabImages = true;
   // Side Bar
   config::Color sideBarBackground = config::kClWhite;
-  FontSpec sideBarFont;
+  FontSettings sideBarFont;
   bool sideBarRight = false;
   // Ruler
   int rulerUnits = 0;  // 0 inches, 1 centimetres
   config::Color rulerColor = 0xD8D8D8;
   // Editor
   config::Color editorBackground = config::kClWhite;
-  FontSpec editorFont;
+  FontSettings editorFont;
   bool wordWrap = false;
   bool playSounds = false;
   // File Options

@@ -24,16 +24,16 @@ int ScreenDpi() {
   return ::GetDeviceCaps(screen.get(), LOGPIXELSY);
 }
 
-LOGFONTW LogFontOf(const FontSpec& spec) {
+LOGFONTW LogFontOf(const FontSettings& setting) {
   LOGFONTW font{};
   // Sizes come from a file anyone can edit: keep them drawable.
-  font.lfHeight = -::MulDiv(std::clamp(spec.size, 1, 1638), ScreenDpi(), 72);
-  font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-  font.lfItalic = spec.italic;
-  font.lfUnderline = spec.underline;
-  font.lfStrikeOut = spec.strikeOut;
+  font.lfHeight = -::MulDiv(std::clamp(setting.size, 1, 1638), ScreenDpi(), 72);
+  font.lfWeight = setting.bold ? FW_BOLD : FW_NORMAL;
+  font.lfItalic = setting.italic;
+  font.lfUnderline = setting.underline;
+  font.lfStrikeOut = setting.strikeOut;
   font.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynW(font.lfFaceName, spec.name.c_str(), LF_FACESIZE);
+  lstrcpynW(font.lfFaceName, setting.name.c_str(), LF_FACESIZE);
   return font;
 }
 
@@ -128,21 +128,21 @@ void TSettings::PickSampleColor(config::Color& color) {
   color = request.color & 0xFFFFFF;
 }
 
-void TSettings::PickSampleFont(FontSpec& spec) {
+void TSettings::PickSampleFont(FontSettings& setting) {
   win::FontRequest request;
   request.owner = hwnd();
-  request.font = LogFontOf(spec);
-  request.color = Resolve(spec.color);
+  request.font = LogFontOf(setting);
+  request.color = Resolve(setting.color);
   if (!frame_.Prompter().PickFont(request)) return;
   const LOGFONTW& font = request.font;
-  spec.name = font.lfFaceName;
+  setting.name = font.lfFaceName;
   int height = font.lfHeight < 0 ? -font.lfHeight : font.lfHeight;
-  spec.size = std::max(1, ::MulDiv(height, 72, ScreenDpi()));
-  spec.color = request.color & 0xFFFFFF;
-  spec.bold = font.lfWeight >= FW_SEMIBOLD;
-  spec.italic = font.lfItalic != 0;
-  spec.underline = font.lfUnderline != 0;
-  spec.strikeOut = font.lfStrikeOut != 0;
+  setting.size = std::max(1, ::MulDiv(height, 72, ScreenDpi()));
+  setting.color = request.color & 0xFFFFFF;
+  setting.bold = font.lfWeight >= FW_SEMIBOLD;
+  setting.italic = font.lfItalic != 0;
+  setting.underline = font.lfUnderline != 0;
+  setting.strikeOut = font.lfStrikeOut != 0;
 }
 
 void TSettings::ApplySideBarSample() {
@@ -290,6 +290,7 @@ void TSettings::ShowFileTypes() {
   for (const config::FileType& type : fileTypes_.entries())
     ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(FileTypeList::LineText(type).c_str()));
   ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(fileTypes_.selected()), 0);
+  SetTypeListExtent();
   ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   ::InvalidateRect(list, nullptr, TRUE);
 
@@ -321,7 +322,23 @@ void TSettings::StoreFileTypeFields() {
   ::SendMessageW(list, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
   ::SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(line.c_str()));
   ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+  SetTypeListExtent();
   filling_ = wasFilling;
+}
+
+void TSettings::SetTypeListExtent() {
+  // A list box scrolls sideways only as far as it is told.
+  HWND list = Item(IDC_SET_TYPES);
+  win::WindowDC dc(list);
+  win::SelectGuard font(dc.get(), reinterpret_cast<HFONT>(::SendMessageW(list, WM_GETFONT, 0, 0)));
+  int widest = 0;
+  for (const config::FileType& type : fileTypes_.entries()) {
+    std::wstring line = FileTypeList::LineText(type);
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc.get(), line.c_str(), static_cast<int>(line.size()), &size);
+    widest = std::max<int>(widest, size.cx);
+  }
+  ::SendMessageW(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 6), 0);
 }
 
 }  // namespace dialogs
