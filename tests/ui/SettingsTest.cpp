@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "command/CommandIds.h"
 #include "dialogs/Settings.h"
 #include "dialogs/SettingsIds.h"
@@ -159,6 +161,7 @@ TEST_F(SettingsTest, OkWritesTheChoicesAndTheWindowFollows) {
     ::SendMessageW(d.hwnd(), WM_COMMAND, MAKEWPARAM(IDC_SET_EXTENSIONS, EN_KILLFOCUS),
                    reinterpret_cast<LPARAM>(d.Item(IDC_SET_EXTENSIONS)));
     shownExtensions = d.Text(IDC_SET_EXTENSIONS);
+    ListView_SetCheckState(d.Item(IDC_SET_BUTTONS), 2, TRUE);  // Reload
     ::SendMessageW(d.Item(IDC_SET_ICON_TRACK), TBM_SETPOS, TRUE, 2);
     ::SendMessageW(d.hwnd(), WM_HSCROLL, TB_THUMBPOSITION, reinterpret_cast<LPARAM>(d.Item(IDC_SET_ICON_TRACK)));
   });
@@ -175,6 +178,9 @@ TEST_F(SettingsTest, OkWritesTheChoicesAndTheWindowFollows) {
   EXPECT_EQ(IniValue(L"Main", L"Icon"), L"2");
   EXPECT_EQ(IniValue(L"ReOpenLast", L"Count"), L"<absent>") << "the saved list is erased at once";
   EXPECT_TRUE(::GetWindowLongW(form().PageControl(), GWL_STYLE) & TCS_BOTTOM) << "the tabs moved below";
+  EXPECT_EQ(IniValue(L"Main", L"ToolBar").substr(0, 5), L"11111");
+  std::vector<int> tags = form().ToolBarTags();
+  EXPECT_NE(std::find(tags.begin(), tags.end(), 2), tags.end()) << "the tool bar is built anew with Reload";
   EXPECT_NE(form().documents().OpenFilter().find(L"(*.txt;*.log)"), std::wstring::npos) << "the filters are read again";
 
   // The taskbar button stays until the next start, so the notice comes again.
