@@ -237,3 +237,20 @@ TEST_F(SettingsTest, PureBlackLeavesTheRulerColourAsItWas) {
   EXPECT_EQ(afterRed, RGB(255, 0, 0));
   EXPECT_EQ(IniValue(L"Main", L"RulerColor"), L"clRed");
 }
+
+TEST_F(SettingsTest, InTrayModeTheTaskbarChoiceIsAnnouncedAndTheTrayIconStays) {
+  context_.trayMode = true;
+  WriteIni("[Main]\r\nUseSystemTray=1\r\n");
+  Start();
+  prompter_.ExpectMessage(L"The next time you start Tarnwick,\na normal Taskbar icon will be used.");
+  RunSettings([](TSettings& d) {
+    d.Click(IDC_SET_TASKBAR);
+    ::SendMessageW(d.Item(IDC_SET_ICON_TRACK), TBM_SETPOS, TRUE, 5);
+    ::SendMessageW(d.hwnd(), WM_HSCROLL, TB_ENDTRACK, reinterpret_cast<LPARAM>(d.Item(IDC_SET_ICON_TRACK)));
+  });
+  EXPECT_EQ(IniValue(L"Main", L"UseSystemTray"), L"0");
+  EXPECT_TRUE(form().TrayIconPresent()) << "the tray icon took the new icon and stayed";
+  // The tray icon stays until the next start, so the notice comes again.
+  prompter_.ExpectMessage(L"The next time you start Tarnwick,\na normal Taskbar icon will be used.");
+  RunSettings([](TSettings&) {});
+}
