@@ -116,7 +116,9 @@ SettingsValues ReadSettings(const Profile& profile) {
   v.hideReOpen = profile.Read(keys::HideReOpen);
   v.reOpenLast = profile.Read(keys::ReOpenLast);
   v.menuImages = profile.Read(keys::MenuImages);
-  v.icon = std::clamp(profile.Read(keys::Icon), 0, kIconCount - 1);
+  // A number that names no icon of the program reads as the default.
+  int icon = profile.Read(keys::Icon);
+  v.icon = icon >= 0 && icon < kIconCount ? icon : 0;
   return v;
 }
 

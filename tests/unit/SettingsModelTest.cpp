@@ -133,7 +133,7 @@ TEST(SettingsFile, UntrustedValuesReadAsUsableSettings) {
   profile.WriteText(L"Editor", L"BGColor", L"clNoSuchColour");
   profile.WriteText(L"Main", L"ToolBar", L"1111111111");
   SettingsValues values = ReadSettings(profile);
-  EXPECT_EQ(values.icon, kIconCount - 1);
+  EXPECT_EQ(values.icon, 0);
   EXPECT_EQ(values.rulerUnits, 1);
   EXPECT_EQ(values.editorBackground, config::kClWhite);
   EXPECT_EQ(values.toolBarMask, L"1111111111" + std::wstring(67, L'0'));
