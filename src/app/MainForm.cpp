@@ -98,6 +98,7 @@ TMainForm::TMainForm(AppContext& context)
                      [this](const std::wstring& target, const std::wstring& directory, int show) {
                        if (context_.shellOpen) context_.shellOpen(target, directory, show);
                      }),
+      settings_(*this, *this, commands_),
       toolBar_(*context.profile, commands_),
       tray_(*this, commands_, [this] { RestoreApplication(); }),
       menuPictures_(commands_, toolBar_),
@@ -167,17 +168,7 @@ void TMainForm::FormCreate() {
   busy_ = false;
   firstTick_ = true;
 
-  int icon = profile().Read(keys::Icon);
-  if (icon >= 0 && icon < 1000) {
-    HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    appIcon_.reset(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP_BASE + icon), IMAGE_ICON,
-                                                    ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON), 0)));
-    appIconSmall_.reset(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP_BASE + icon), IMAGE_ICON,
-                                                         ::GetSystemMetrics(SM_CXSMICON),
-                                                         ::GetSystemMetrics(SM_CYSMICON), 0)));
-    if (appIcon_) ::SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon_.get()));
-    if (appIconSmall_) ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall_.get()));
-  }
+  SetAppIcon(profile().Read(keys::Icon));
 
   BuildMenus();
   favorites_.SetMenus(menuBar_, topMenus_[kFavoritesMenu], topMenus_[kViewMenu]);

@@ -10,7 +10,6 @@ void RegisterPendingCommands(Registry& commands) {
   commands.Add({
     {FileMenuPrint, L"FileMenuPrint", L"&Print...", Ctrl('P'), L"Print the document.", 12},
     {FileMenuPageSetup, L"FileMenuPageSetup", L"Printer Se&tup...", {}, L"Choose printer settings.", 13},
-    {EditMenuSettings, L"EditMenuSettings", L"&Settings...", {}, L"Edit Tarnwick settings.", 49},
     {FormatMenuRichText, L"FormatMenuRichText", L"&Rich Text", {}, L"", -1},
     {FormatMenuBold, L"FormatMenuBold", L"&Bold", Ctrl('B'), L"Set the selected text to boldfaced.", -1},
     {FormatMenuItalic, L"FormatMenuItalic", L"&Italic", Ctrl('I'), L"Set the selected text to italicized.", -1},

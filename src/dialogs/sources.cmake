@@ -12,3 +12,11 @@ list(APPEND TWK_WIN_SOURCES
   dialogs/ReplaceForm.cpp
   dialogs/SearchForm.cpp
 )
+list(APPEND TWK_PURE_SOURCES
+  dialogs/SettingsModel.cpp
+)
+list(APPEND TWK_WIN_SOURCES
+  dialogs/Settings.cpp
+  dialogs/Settings_Pages.cpp
+  dialogs/SettingsCommands_win.cpp
+)
