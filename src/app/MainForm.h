@@ -50,6 +50,7 @@ class TMainForm : public win::Window, public workspace::Frame {
 
   // --- the subsystems
   workspace::Documents& documents() { return documents_; }
+  favorites::Favorites& favorites() { return favorites_; }
   textcmd::TextCommands& textCommands() { return textCommands_; }
   recovery::Journal& journal() { return journal_; }
   const command::Registry& commands() const { return commands_; }

@@ -34,12 +34,19 @@ class Favorites {
   // The hint of such an item (its path), or `fallback`.
   std::wstring DynamicItemHint(unsigned id, const std::wstring& fallback) const;
 
+  // Fired whenever Favorites.dat has been written (made, added to, saved by the
+  // editor), for views of the store other than the menu.
+  std::function<void()> onStoreChanged;
+
   void FavoritesMenuAddClick(const Sender&);
+  // Shows the favorites editor; it saves the store when it closes, and the menu is
+  // built again from it.
+  void FavoritesMenuEditClick(const Sender&);
   void LoadFavorite(const std::wstring& path);
 
  private:
   std::wstring StorePath() const;
-  CodePage SystemCodePage() const;
+  void StoreChanged();
   void Warn(const std::wstring& text);
   void ClearMenu();
 
