@@ -316,7 +316,9 @@ LRESULT TFavoritesEditor::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
       FileMenuClick();
       return 0;
     case WM_MENUSELECT: {
-      const wchar_t* hint = HIWORD(wParam) & MF_POPUP ? nullptr : HintOf(LOWORD(wParam));
+      int item = LOWORD(wParam);
+      std::wstring open = tree_.Commands(Selected()).openHint;
+      const wchar_t* hint = HIWORD(wParam) & MF_POPUP ? nullptr : item == IDM_FE_OPEN ? open.c_str() : HintOf(item);
       ::SendMessageW(statusBar_, SB_SIMPLE, hint ? TRUE : FALSE, 0);
       if (hint) ::SendMessageW(statusBar_, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(hint));
       return 0;

@@ -14,6 +14,17 @@ namespace favorites {
 
 namespace {
 constexpr UINT_PTR kSubclassId = 1;
+
+// The character height of a control's font: the band at its bottom edge where a drag
+// scrolls it.
+int FontHeight(HWND control) {
+  win::WindowDC dc(control);
+  HGDIOBJ font = reinterpret_cast<HGDIOBJ>(::SendMessageW(control, WM_GETFONT, 0, 0));
+  win::SelectGuard select(dc.get(), font ? font : ::GetStockObject(DEFAULT_GUI_FONT));
+  TEXTMETRICW metrics{};
+  ::GetTextMetricsW(dc.get(), &metrics);
+  return metrics.tmHeight > 0 ? metrics.tmHeight : 11;
+}
 }  // namespace
 
 HWND TMyTreeView::Create(HWND parent, HIMAGELIST images) {
@@ -158,11 +169,16 @@ bool TFavoritesEditor::Apply(const Edit& edit) {
   if (!edit.Done()) return false;
   for (NodeId id : edit.removed)
     if (HTREEITEM item = ItemOf(id)) TreeView_DeleteItem(TreeHandle(), item);
+  // A parent's picture and expanded state follow its children; each is refreshed once,
+  // since the control measures its items again on every change (slow for thousands).
+  std::vector<NodeId> refresh = edit.changed;
   for (NodeId id : edit.inserted) {
     InsertSubtree(id);
-    RefreshItem(tree_.At(id).parent);
+    refresh.push_back(tree_.At(id).parent);
   }
-  for (NodeId id : edit.changed) RefreshItem(id);
+  std::sort(refresh.begin(), refresh.end());
+  refresh.erase(std::unique(refresh.begin(), refresh.end()), refresh.end());
+  for (NodeId id : refresh) RefreshItem(id);
   return true;
 }
 
@@ -294,9 +310,7 @@ void TFavoritesEditor::TreeViewDragOver(POINT point) {
   SyncExpanded();
   RECT client{};
   ::GetClientRect(TreeHandle(), &client);
-  int step = AutoScrollStep(point.y, client.bottom, TreeView_GetItemHeight(TreeHandle()) > 0
-                                                        ? std::min(11, TreeView_GetItemHeight(TreeHandle()))
-                                                        : 11);
+  int step = AutoScrollStep(point.y, client.bottom, FontHeight(TreeHandle()));
   if (step != 0) {
     ::SendMessageW(TreeHandle(), WM_VSCROLL, step > 0 ? SB_LINEDOWN : SB_LINEUP, 0);
     ::UpdateWindow(TreeHandle());

@@ -183,30 +183,37 @@ TEST_F(FavoritesEditorTest, DeletingLeavesPlaceholdersAndTheRootAndPlaceholdersS
   EXPECT_EQ(ReadBytes(StorePath()), favorites::DefaultStoreBytes()) << "an emptied store is the default one";
 }
 
-TEST_F(FavoritesEditorTest, DragsMoveByZoneAndShellDropsAreCapped) {
+TEST_F(FavoritesEditorTest, DragsMoveByZoneNeverIntoTheirOwnSubtree) {
   WriteStore(L"Favorites", {{0, L"Docs", L""}, {1, L"a.txt", L"C:\\a.txt"}, {0, L"b.txt", L"C:\\b.txt"}});
   Start();
   Edit([&](TFavoritesEditor& editor) {
     HWND tree = editor.TreeHandle();
     NodeId docs = Find(editor, L"Docs");
     TreeView_Expand(tree, editor.ItemOf(docs), TVE_EXPAND);
-    RECT row{};
-    TreeView_GetItemRect(tree, editor.ItemOf(docs), &row, FALSE);
-    editor.BeginDrag(Find(editor, L"b.txt"));
-    LPARAM lower = MAKELPARAM(10, row.bottom - 2);
-    ::SendMessageW(tree, WM_MOUSEMOVE, MK_LBUTTON, lower);
-    ::SendMessageW(tree, WM_LBUTTONUP, 0, lower);
+    auto drag = [&](NodeId from, NodeId to, int y) {
+      RECT row{};
+      TreeView_GetItemRect(tree, editor.ItemOf(to), &row, FALSE);
+      editor.BeginDrag(from);
+      LPARAM at = MAKELPARAM(10, y < 0 ? row.bottom + y : row.top + y);
+      ::SendMessageW(tree, WM_MOUSEMOVE, MK_LBUTTON, at);
+      ::SendMessageW(tree, WM_LBUTTONUP, 0, at);
+    };
+    drag(Find(editor, L"b.txt"), docs, -2);
     EXPECT_EQ(Children(tree, editor.ItemOf(docs)), (std::vector<std::wstring>{L"b.txt", L"a.txt"}))
         << "the lower edge of an expanded folder makes the first child";
-
-    editor.BeginDrag(docs);
-    TreeView_GetItemRect(tree, editor.ItemOf(Find(editor, L"a.txt")), &row, FALSE);
-    LPARAM middle = MAKELPARAM(10, (row.top + row.bottom) / 2);
-    ::SendMessageW(tree, WM_MOUSEMOVE, MK_LBUTTON, middle);
-    ::SendMessageW(tree, WM_LBUTTONUP, 0, middle);
+    drag(docs, Find(editor, L"a.txt"), 8);
     EXPECT_EQ(Children(tree, editor.ItemOf(docs)), (std::vector<std::wstring>{L"b.txt", L"a.txt"}))
         << "a folder never goes into its own subtree";
+    drag(Find(editor, L"a.txt"), editor.tree().Root(), 1);
+    EXPECT_EQ(Children(tree, editor.ItemOf(editor.tree().Root())), std::vector<std::wstring>{L"Docs"})
+        << "nothing goes before the root";
+  });
+  EXPECT_EQ(Captions(ReadStore()), (std::vector<std::wstring>{L"0 Docs", L"1 b.txt", L"1 a.txt"}));
+}
 
+TEST_F(FavoritesEditorTest, ShellDropsAddAtMost3999Favorites) {
+  Start();
+  Edit([&](TFavoritesEditor& editor) {
     std::wstring names;
     for (int i = 0; i < 4100; ++i) names += L"C:\\dropped\\f" + std::to_wstring(i) + L".txt" + L'\0';
     names += L'\0';
@@ -216,13 +223,13 @@ TEST_F(FavoritesEditorTest, DragsMoveByZoneAndShellDropsAreCapped) {
     files->fWide = TRUE;
     memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), names.data(), names.size() * sizeof(wchar_t));
     ::GlobalUnlock(drop);
-    ::SendMessageW(tree, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
-    std::vector<std::wstring> top = Children(tree, editor.ItemOf(editor.tree().Root()));
-    EXPECT_EQ(top.size(), 1u + 3999u);
+    ::SendMessageW(editor.TreeHandle(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    std::vector<std::wstring> top = Children(editor.TreeHandle(), editor.ItemOf(editor.tree().Root()));
+    EXPECT_EQ(top.size(), 3999u) << "the placeholder went";
     EXPECT_EQ(top.back(), L"f3998.txt");
-    EXPECT_EQ(editor.StatusText(0), L"Files: 4001");
+    EXPECT_EQ(editor.StatusText(0), L"Files: 3999");
   });
-  EXPECT_EQ(ReadStore().records.size(), 4002u);
+  EXPECT_EQ(ReadStore().records.size(), 3999u);
 }
 
 TEST_F(FavoritesEditorTest, VerifyMarksMissingFilesAndOpenAllOpensTheOthersAndCloses) {
