@@ -255,6 +255,34 @@ TEST_F(FavoritesEditorTest, VerifyMarksMissingFilesAndOpenAllOpensTheOthersAndCl
   EXPECT_EQ(ReadStore().records.size(), 4u);
 }
 
+TEST_F(FavoritesEditorTest, PropertiesSetTitleAndPathAndTellAMissingFile) {
+  std::wstring there = MakeFile(L"there.txt", "there");
+  WriteStore(L"Favorites", {{0, L"Docs", L""}, {1, L"gone.txt", folder_ / L"gone.txt"}, {0, L"-x", there}});
+  Start();
+  std::vector<bool> notFoundShown;
+  win::Dialog::SetTestHook([&](win::Dialog& dialog) {
+    auto shown = [&] { return (::GetWindowLongW(dialog.Item(IDT_FAVPROP_NOTFOUND), GWL_STYLE) & WS_VISIBLE) != 0; };
+    EXPECT_EQ(dialog.Text(IDE_FAVPROP_TITLE), L"gone.txt");
+    notFoundShown.push_back(shown());
+    dialog.SetText(IDE_FAVPROP_FILE, there);
+    notFoundShown.push_back(shown());
+    dialog.SetText(IDE_FAVPROP_TITLE, L"Back again");
+    ::PostMessageW(dialog.hwnd(), WM_COMMAND, IDOK, 0);
+  });
+  Edit([&](TFavoritesEditor& editor) {
+    editor.Select(Find(editor, L"Docs"));
+    EXPECT_FALSE(editor.Run(IDM_FE_PROPERTIES)) << "a folder has no properties";
+    NodeId gone = Find(editor, L"gone.txt");
+    editor.Select(gone);
+    EXPECT_TRUE(editor.Run(IDM_FE_PROPERTIES));
+    EXPECT_EQ(ItemText(editor.TreeHandle(), editor.ItemOf(gone)), L"Back again");
+    EXPECT_EQ(editor.StatusText(3), there);
+  });
+  EXPECT_EQ(notFoundShown, (std::vector<bool>{true, false})) << "the note follows the file name";
+  EXPECT_EQ(ReadStore().records[1].caption, "Back again");
+  EXPECT_EQ(ReadStore().records[1].path, std::string(there.begin(), there.end()));
+}
+
 TEST_F(FavoritesEditorTest, AStoreOfAnotherFormatIsNotOpenedForEditing) {
   std::string bytes = favorites::DefaultStoreBytes();
   bytes[13] = 2;
