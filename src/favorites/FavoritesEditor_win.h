@@ -33,11 +33,11 @@ class TMyTreeView {
   std::function<bool(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)> preview;
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                       DWORD_PTR self);
+  static LRESULT CALLBACK TreeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   void DrawDropLine();
 
   HWND hwnd_ = nullptr;
+  WNDPROC controlProc_ = nullptr;
   win::UniquePen pen_;
   int dropLineY_ = -1;
   int lastDropLineY_ = -1;
