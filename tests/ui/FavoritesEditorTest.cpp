@@ -283,6 +283,38 @@ TEST_F(FavoritesEditorTest, PropertiesSetTitleAndPathAndTellAMissingFile) {
   EXPECT_EQ(ReadStore().records[1].path, std::string(there.begin(), there.end()));
 }
 
+TEST_F(FavoritesEditorTest, WithoutAHookTheEditorRunsItsOwnLoopUntilItsCloseBox) {
+  Start();
+  ::DeleteFileW(StorePath().c_str());
+  // Stands in for the user: once the editor's loop runs, its close box is pressed.
+  ::SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR timer, DWORD) {
+    if (HWND editor = ::FindWindowW(L"TFavoritesEditor", nullptr); editor && ::IsWindowVisible(editor)) {
+      ::KillTimer(nullptr, timer);
+      ::PostMessageW(editor, WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
+  });
+  form().RunCommand(command::FavoritesMenuEdit);
+  EXPECT_TRUE(::IsWindowEnabled(form().hwnd())) << "the main window takes input again";
+  EXPECT_EQ(ReadBytes(StorePath()), favorites::DefaultStoreBytes()) << "closing saved the store";
+}
+
+TEST_F(FavoritesEditorTest, AStoreThatCannotBeReplacedIsKeptAndTheUserTold) {
+  WriteStore(L"Favorites", {{0, L"a.txt", L"C:\\a.txt"}});
+  std::string before = ReadBytes(StorePath());
+  Start();
+  // Another program reads the store and does not let it be replaced meanwhile.
+  HANDLE reader = ::CreateFileW(StorePath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+  Edit([&](TFavoritesEditor& editor) {
+    EXPECT_TRUE(editor.Run(IDM_FE_NEW_SEPARATOR));
+    prompter_.ExpectMessage(L"Unable to save Favorites.dat.");
+  });
+  ::CloseHandle(reader);
+  EXPECT_EQ(ReadBytes(StorePath()), before);
+  EXPECT_EQ(prompter_.messages.back().icon, win::Icon::Warning);
+  EXPECT_EQ(::GetFileAttributesW((StorePath() + L".new").c_str()), INVALID_FILE_ATTRIBUTES) << "no temporary file left";
+}
+
 TEST_F(FavoritesEditorTest, AStoreOfAnotherFormatIsNotOpenedForEditing) {
   std::string bytes = favorites::DefaultStoreBytes();
   bytes[13] = 2;
