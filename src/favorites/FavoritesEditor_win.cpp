@@ -457,9 +457,10 @@ void TFavoritesEditor::FileMenuNewFolderClick() {
 }
 
 void TFavoritesEditor::FileMenuDeleteClick() {
-  NodeId selected = Selected();
-  NodeId parent = tree_.At(selected).parent;
-  if (Apply(tree_.Delete(selected))) Select(parent);
+  // The control moves the selection to a neighbour, as Explorer does; never to the
+  // parent, where a second Delete would take the whole folder.
+  Apply(tree_.Delete(Selected()));
+  TreeViewChange(Selected());
   UpdateFavoritesStatus();
 }
 
