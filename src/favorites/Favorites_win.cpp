@@ -172,6 +172,32 @@ void Favorites::StoreChanged() {
   if (onStoreChanged) onStoreChanged();
 }
 
+TFavoritesEditor::Options Favorites::EditorOptions(const std::wstring& storePath) {
+  namespace keys = config::keys;
+  config::Profile& profile = frame_.Profile();
+  HWND mainWindow = frame_.Window();
+  RECT main{};
+  ::GetWindowRect(mainWindow, &main);
+  TFavoritesEditor::Options options;
+  options.storePath = storePath;
+  options.bounds.left = profile.ReadInt(keys::FELeft.section, keys::FELeft.key, main.left + 16);
+  options.bounds.top = profile.ReadInt(keys::FETop.section, keys::FETop.key, main.top + 16);
+  options.bounds.right =
+      options.bounds.left + profile.ReadInt(keys::FEWidth.section, keys::FEWidth.key, main.right - main.left - 32);
+  options.bounds.bottom =
+      options.bounds.top + profile.ReadInt(keys::FEHeight.section, keys::FEHeight.key, main.bottom - main.top - 32);
+  options.toolBar = profile.Read(keys::FEToolBar);
+  options.statusBar = profile.Read(keys::FEStatusBar);
+  options.showHints = profile.Read(keys::ShowHints);
+  options.openFilter = documents_.OpenFilter();
+  options.showAbout = [this, mainWindow] {
+    frame_.Run(HelpMenuAbout);
+    // The about box gives the main window back its input when it closes.
+    ::EnableWindow(mainWindow, FALSE);
+  };
+  return options;
+}
+
 void Favorites::FavoritesMenuEditClick(const Sender&) {
   std::wstring path = StorePath();
   Store store;
@@ -193,34 +219,14 @@ void Favorites::FavoritesMenuEditClick(const Sender&) {
     store = ReadStore(DefaultStoreBytes()).store;
   }
 
-  namespace keys = config::keys;
-  config::Profile& profile = frame_.Profile();
-  RECT main{};
-  ::GetWindowRect(frame_.Window(), &main);
-  TFavoritesEditor::Options options;
-  options.storePath = path;
-  options.bounds.left = profile.ReadInt(keys::FELeft.section, keys::FELeft.key, main.left + 16);
-  options.bounds.top = profile.ReadInt(keys::FETop.section, keys::FETop.key, main.top + 16);
-  options.bounds.right =
-      options.bounds.left + profile.ReadInt(keys::FEWidth.section, keys::FEWidth.key, main.right - main.left - 32);
-  options.bounds.bottom =
-      options.bounds.top + profile.ReadInt(keys::FEHeight.section, keys::FEHeight.key, main.bottom - main.top - 32);
-  options.toolBar = profile.Read(keys::FEToolBar);
-  options.statusBar = profile.Read(keys::FEStatusBar);
-  options.showHints = profile.Read(keys::ShowHints);
-  options.openFilter = documents_.OpenFilter();
   HWND mainWindow = frame_.Window();
-  options.showAbout = [this, mainWindow] {
-    frame_.Run(HelpMenuAbout);
-    // The about box gives the main window back its input when it closes.
-    ::EnableWindow(mainWindow, FALSE);
-  };
-
   TFavoritesEditor::Outcome outcome;
   {
-    TFavoritesEditor editor(frame_, std::move(options), store, SystemCodePage());
+    TFavoritesEditor editor(frame_, EditorOptions(path), store, SystemCodePage());
     outcome = editor.ShowModal(mainWindow);
   }
+  namespace keys = config::keys;
+  config::Profile& profile = frame_.Profile();
   if (!outcome.maximized) {
     profile.Write(keys::FELeft, outcome.bounds.left);
     profile.Write(keys::FETop, outcome.bounds.top);

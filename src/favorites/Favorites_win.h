@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "command/Command.h"
+#include "favorites/FavoritesEditor_win.h"
 #include "favorites/FavoritesStore.h"
 #include "workspace/DocumentHost.h"
 #include "workspace/Frame.h"
@@ -47,6 +48,7 @@ class Favorites {
  private:
   std::wstring StorePath() const;
   void StoreChanged();
+  TFavoritesEditor::Options EditorOptions(const std::wstring& storePath);
   void Warn(const std::wstring& text);
   void ClearMenu();
 
