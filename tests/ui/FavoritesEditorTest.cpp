@@ -42,6 +42,14 @@ std::vector<std::wstring> Children(HWND tree, HTREEITEM parent) {
   return texts;
 }
 
+// Stands in for the user: once the editor's loop runs, its close box is pressed.
+void CALLBACK PressCloseBox(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (HWND editor = ::FindWindowW(L"TFavoritesEditor", nullptr); editor && ::IsWindowVisible(editor)) {
+    ::KillTimer(nullptr, timer);
+    ::PostMessageW(editor, WM_SYSCOMMAND, SC_CLOSE, 0);
+  }
+}
+
 class FavoritesEditorTest : public MainFormTest {
  protected:
   void TearDown() override {
@@ -286,13 +294,7 @@ TEST_F(FavoritesEditorTest, PropertiesSetTitleAndPathAndTellAMissingFile) {
 TEST_F(FavoritesEditorTest, WithoutAHookTheEditorRunsItsOwnLoopUntilItsCloseBox) {
   Start();
   ::DeleteFileW(StorePath().c_str());
-  // Stands in for the user: once the editor's loop runs, its close box is pressed.
-  ::SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR timer, DWORD) {
-    if (HWND editor = ::FindWindowW(L"TFavoritesEditor", nullptr); editor && ::IsWindowVisible(editor)) {
-      ::KillTimer(nullptr, timer);
-      ::PostMessageW(editor, WM_SYSCOMMAND, SC_CLOSE, 0);
-    }
-  });
+  ::SetTimer(nullptr, 0, 10, &PressCloseBox);
   form().RunCommand(command::FavoritesMenuEdit);
   EXPECT_TRUE(::IsWindowEnabled(form().hwnd())) << "the main window takes input again";
   EXPECT_EQ(ReadBytes(StorePath()), favorites::DefaultStoreBytes()) << "closing saved the store";
