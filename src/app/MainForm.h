@@ -52,6 +52,7 @@ class TMainForm : public win::Window, public workspace::Frame, public dialogs::S
 
   // --- the subsystems
   workspace::Documents& documents() { return documents_; }
+  favorites::Favorites& favorites() { return favorites_; }
   textcmd::TextCommands& textCommands() { return textCommands_; }
   filefunc::FileFunctions& fileFunctions() { return fileFunctions_; }
   recovery::Journal& journal() { return journal_; }

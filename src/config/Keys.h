@@ -57,6 +57,13 @@ inline constexpr FlagKey TryIt{kMain, L"TryIt", false};
 inline constexpr IntKey AlreadyOpen{kMain, L"AlreadyOpen", 0};
 inline constexpr FlagKey AfterDropSetToTop{kMain, L"AfterDropSetToTop", false};
 inline constexpr FlagKey PlainTextInsertSymbol{kMain, L"PlainTextInsertSymbol", false};
+// The favorites editor's place; the defaults follow the main window.
+inline constexpr IntKey FELeft{kMain, L"FELeft", 0};
+inline constexpr IntKey FETop{kMain, L"FETop", 0};
+inline constexpr IntKey FEWidth{kMain, L"FEWidth", 0};
+inline constexpr IntKey FEHeight{kMain, L"FEHeight", 0};
+inline constexpr FlagKey FEToolBar{kMain, L"FEToolBar", true};
+inline constexpr FlagKey FEStatusBar{kMain, L"FEStatusBar", true};
 
 // Editor: defaults for new documents
 inline constexpr ColorKey EditorBGColor{kEditor, L"BGColor", L"clWhite"};

@@ -151,6 +151,7 @@ class Tree {
     Edit edit;
     int added = 0;
     int tooLong = 0;
+    std::wstring firstTooLong;
   };
   DropResult AddDroppedFiles(const std::vector<std::wstring>& paths);
 

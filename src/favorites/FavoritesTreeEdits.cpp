@@ -122,7 +122,7 @@ Tree::DropResult Tree::AddDroppedFiles(const std::vector<std::wstring>& paths) {
   for (const std::wstring& path : paths) {
     if (result.added >= limit) break;
     if (!PathFits(path, codePage_)) {
-      ++result.tooLong;
+      if (result.tooLong++ == 0) result.firstTooLong = path;
       continue;
     }
     NodeId id = MakeNode(CaptionFromFileName(path), path);

@@ -1,7 +1,10 @@
 #include "favorites/Favorites_win.h"
 
+#include "config/Keys.h"
+#include "favorites/FavoritesEditor_win.h"
 #include "favorites/FavoritesMenuModel.h"
 #include "favorites/FavoritesTree.h"
+#include "favorites/StoreFile_win.h"
 #include "win/Encoding.h"
 #include "win/Handles.h"
 #include "win/Text.h"
@@ -10,27 +13,6 @@ namespace favorites {
 using namespace command;
 
 namespace {
-
-// At most the bytes a store can usefully hold: the reader never looks further.
-std::optional<std::string> ReadFileBytes(const std::wstring& path) {
-  win::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return std::nullopt;
-  std::string bytes(kMaxStoreBytes, '\0');
-  DWORD got = 0;
-  if (!::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr)) return std::nullopt;
-  bytes.resize(got);
-  return bytes;
-}
-
-bool WriteFileBytes(const std::wstring& path, const std::string& bytes, DWORD disposition) {
-  win::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
-                                     nullptr));
-  if (!file) return false;
-  DWORD written = 0;
-  return ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-         written == bytes.size() && ::SetEndOfFile(file.get());
-}
 
 void SetItemText(HMENU menu, UINT item, BOOL byPosition, const std::wstring& text) {
   MENUITEMINFOW info{};
@@ -47,8 +29,8 @@ Favorites::Favorites(workspace::Frame& frame, workspace::DocumentHost& documents
   commands.Add({
       {FavoritesMenuAdd, L"FavoritesMenuAdd", L"&Add to Favorites", Ctrl('D'), L"Add the document to the Favorites.", 47,
        Bind(this, &Favorites::FavoritesMenuAddClick)},
-      // The favorites editor is not built yet: shown, disabled.
-      {FavoritesMenuEdit, L"FavoritesMenuEdit", L"&Edit Favorites...", {}, L"Edit the list of Favorites.", 48},
+      {FavoritesMenuEdit, L"FavoritesMenuEdit", L"&Edit Favorites...", {}, L"Edit the list of Favorites.", 48,
+       Bind(this, &Favorites::FavoritesMenuEditClick)},
   });
   // The hints follow the store's title.
   commands.SetHint(FavoritesMenuAdd, [this] { return addHint_.empty() ? nullptr : addHint_.c_str(); });
@@ -64,12 +46,6 @@ void Favorites::SetMenus(HMENU menuBar, HMENU favoritesMenu, HMENU viewMenu) {
 }
 
 std::wstring Favorites::StorePath() const { return frame_.Paths().programFolder + kStoreFileName; }
-
-CodePage Favorites::SystemCodePage() const {
-  return {[](std::string_view bytes) { return win::FromAnsi(bytes); },
-          [](std::wstring_view text) { return win::ToAnsi(text); },
-          [](std::wstring_view path) { return win::ToAnsiPath(path); }};
-}
 
 void Favorites::Warn(const std::wstring& text) {
   win::MessageRequest warning{frame_.Window(), text};
@@ -88,14 +64,15 @@ void Favorites::BuildFavoritesMenu() {
   if (!menu_) return;
   ClearMenu();
   std::wstring path = StorePath();
-  std::optional<std::string> bytes = ReadFileBytes(path);
+  std::optional<std::string> bytes = ReadStoreFile(path);
   if (!bytes) {
     if (::GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
       bytes = DefaultStoreBytes();
-      if (!WriteFileBytes(path, *bytes, CREATE_NEW)) {
+      if (!WriteStoreFile(path, *bytes, CREATE_NEW)) {
         Warn(kCannotCreateMessage);
         return;
       }
+      StoreChanged();
     } else {
       Warn(kCannotOpenMessage);
       return;
@@ -163,7 +140,7 @@ void Favorites::LoadFavorite(const std::wstring& path) { documents_.OpenFromList
 void Favorites::FavoritesMenuAddClick(const Sender&) {
   std::wstring path = StorePath();
   // The store is never made here: a missing one is a store that cannot be opened.
-  std::optional<std::string> bytes = ReadFileBytes(path);
+  std::optional<std::string> bytes = ReadStoreFile(path);
   if (!bytes) {
     Warn(kCannotOpenMessage);
     return;
@@ -183,11 +160,85 @@ void Favorites::FavoritesMenuAddClick(const Sender&) {
     case AddOutcome::Appended:
       break;
   }
-  if (!WriteFileBytes(path, added.bytes, OPEN_EXISTING)) {
+  if (!WriteStoreFile(path, added.bytes, OPEN_EXISTING)) {
     Warn(kCannotOpenMessage);
     return;
   }
   BuildFavoritesMenu();
+  StoreChanged();
+}
+
+void Favorites::StoreChanged() {
+  if (onStoreChanged) onStoreChanged();
+}
+
+TFavoritesEditor::Options Favorites::EditorOptions(const std::wstring& storePath) {
+  namespace keys = config::keys;
+  config::Profile& profile = frame_.Profile();
+  HWND mainWindow = frame_.Window();
+  RECT main{};
+  ::GetWindowRect(mainWindow, &main);
+  TFavoritesEditor::Options options;
+  options.storePath = storePath;
+  options.bounds.left = profile.ReadInt(keys::FELeft.section, keys::FELeft.key, main.left + 16);
+  options.bounds.top = profile.ReadInt(keys::FETop.section, keys::FETop.key, main.top + 16);
+  options.bounds.right =
+      options.bounds.left + profile.ReadInt(keys::FEWidth.section, keys::FEWidth.key, main.right - main.left - 32);
+  options.bounds.bottom =
+      options.bounds.top + profile.ReadInt(keys::FEHeight.section, keys::FEHeight.key, main.bottom - main.top - 32);
+  options.toolBar = profile.Read(keys::FEToolBar);
+  options.statusBar = profile.Read(keys::FEStatusBar);
+  options.showHints = profile.Read(keys::ShowHints);
+  options.openFilter = documents_.OpenFilter();
+  options.showAbout = [this, mainWindow] {
+    frame_.Run(HelpMenuAbout);
+    // The about box gives the main window back its input when it closes.
+    ::EnableWindow(mainWindow, FALSE);
+  };
+  return options;
+}
+
+void Favorites::FavoritesMenuEditClick(const Sender&) {
+  std::wstring path = StorePath();
+  Store store;
+  // The editor rewrites the whole store when it closes: a store it could not read,
+  // or one of another format, would be lost, so it is not opened on them.
+  if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    std::optional<std::string> bytes = ReadStoreFile(path);
+    if (!bytes) {
+      Warn(kCannotOpenMessage);
+      return;
+    }
+    ReadResult read = ReadStore(*bytes);
+    if (read.check != StoreCheck::Ok) {
+      Warn(kFormatChangedMessage);
+      return;
+    }
+    store = std::move(read.store);
+  } else {
+    store = ReadStore(DefaultStoreBytes()).store;
+  }
+
+  HWND mainWindow = frame_.Window();
+  TFavoritesEditor::Outcome outcome;
+  {
+    TFavoritesEditor editor(frame_, EditorOptions(path), store, SystemCodePage());
+    outcome = editor.ShowModal(mainWindow);
+  }
+  namespace keys = config::keys;
+  config::Profile& profile = frame_.Profile();
+  if (!outcome.maximized) {
+    profile.Write(keys::FELeft, outcome.bounds.left);
+    profile.Write(keys::FETop, outcome.bounds.top);
+    profile.Write(keys::FEWidth, outcome.bounds.right - outcome.bounds.left);
+    profile.Write(keys::FEHeight, outcome.bounds.bottom - outcome.bounds.top);
+  }
+  profile.Write(keys::FEToolBar, outcome.toolBar);
+  profile.Write(keys::FEStatusBar, outcome.statusBar);
+  BuildFavoritesMenu();
+  if (outcome.saved) StoreChanged();
+  ::RedrawWindow(mainWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  for (const std::wstring& file : outcome.filesToOpen) LoadFavorite(file);
 }
 
 }  // namespace favorites

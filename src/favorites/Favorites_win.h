@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "command/Command.h"
+#include "favorites/FavoritesEditor_win.h"
 #include "favorites/FavoritesStore.h"
 #include "workspace/DocumentHost.h"
 #include "workspace/Frame.h"
@@ -34,12 +35,20 @@ class Favorites {
   // The hint of such an item (its path), or `fallback`.
   std::wstring DynamicItemHint(unsigned id, const std::wstring& fallback) const;
 
+  // Fired whenever Favorites.dat has been written (made, added to, saved by the
+  // editor), for views of the store other than the menu.
+  std::function<void()> onStoreChanged;
+
   void FavoritesMenuAddClick(const Sender&);
+  // Shows the favorites editor; it saves the store when it closes, and the menu is
+  // built again from it.
+  void FavoritesMenuEditClick(const Sender&);
   void LoadFavorite(const std::wstring& path);
 
  private:
   std::wstring StorePath() const;
-  CodePage SystemCodePage() const;
+  void StoreChanged();
+  TFavoritesEditor::Options EditorOptions(const std::wstring& storePath);
   void Warn(const std::wstring& text);
   void ClearMenu();
 

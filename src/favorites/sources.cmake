@@ -6,5 +6,9 @@ list(APPEND TWK_PURE_SOURCES
   favorites/FavoritesTreeEdits.cpp
 )
 list(APPEND TWK_WIN_SOURCES
+  favorites/FavProperties_win.cpp
+  favorites/FavoritesEditor_win.cpp
+  favorites/FavoritesTreeView_win.cpp
   favorites/Favorites_win.cpp
+  favorites/StoreFile_win.cpp
 )

@@ -37,6 +37,8 @@ class DocumentHost {
   // The Save As dialog's filter and first folder, as File > Save As uses them.
   virtual const std::wstring& SaveFilter() const = 0;
   virtual const std::wstring& SaveInitialDir() const = 0;
+  // The Open dialog's filter, as File > Open uses it.
+  virtual const std::wstring& OpenFilter() const = 0;
 
   DocumentSlot& Active() { return *Slot(ActiveSlotNumber()); }
   RichEditor& ActiveEditor() { return Active().editor; }

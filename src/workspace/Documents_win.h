@@ -123,7 +123,7 @@ class Documents : public DocumentHost {
   bool CloseEveryDocument(bool recordForReOpen);
   // The documents of the last run, in the order to open them.
   std::vector<std::wstring> ReOpenLastNames();
-  const std::wstring& OpenFilter() const { return openFilter_; }
+  const std::wstring& OpenFilter() const override { return openFilter_; }
   const std::wstring& OpenInitialDir() const { return openInitialDir_; }
 
   // --- the New and folder-history drop-downs and the Re-Open submenu

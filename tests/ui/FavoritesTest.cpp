@@ -32,7 +32,7 @@ class FavoritesTest : public MainFormTest {
 TEST_F(FavoritesTest, TheStoreIsMadeAddedToAndOpenedFrom) {
   Start();
   EXPECT_EQ(ReadBytes(Store()).size(), 793u);
-  EXPECT_EQ(Items(Menu()), (std::vector<std::wstring>{L"&Add to Favorites\tCtrl+D", L"&Edit Favorites... (off)", L"-",
+  EXPECT_EQ(Items(Menu()), (std::vector<std::wstring>{L"&Add to Favorites\tCtrl+D", L"&Edit Favorites...", L"-",
                                                       L"[Empty] (off)"}));
   std::wstring notes = MakeFile(L"R&D notes.txt", "notes");
   std::wstring plan = MakeFile(L"plan.txt", "plan");
@@ -42,7 +42,7 @@ TEST_F(FavoritesTest, TheStoreIsMadeAddedToAndOpenedFrom) {
   form().documents().OpenDocument(plan);
   form().RunCommand(command::FavoritesMenuAdd);
   EXPECT_EQ(ReadBytes(Store()).size(), 1309u);
-  EXPECT_EQ(Items(Menu()), (std::vector<std::wstring>{L"&Add to Favorites\tCtrl+D", L"&Edit Favorites... (off)", L"-",
+  EXPECT_EQ(Items(Menu()), (std::vector<std::wstring>{L"&Add to Favorites\tCtrl+D", L"&Edit Favorites...", L"-",
                                                       L"R&&D notes.txt", L"plan.txt"}));
 
   form().RunCommand(command::FileMenuCloseAll);

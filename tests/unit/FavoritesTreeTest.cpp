@@ -269,6 +269,7 @@ TEST(FavoritesTree, ShellDropsAddAtTheEndUpToTheirLimits) {
   dropped = small.AddDroppedFiles({L"C:\\" + std::wstring(300, L'l'), L"C:\\b.txt"});
   EXPECT_EQ(dropped.added, 1);
   EXPECT_EQ(dropped.tooLong, 1);
+  EXPECT_EQ(dropped.firstTooLong, L"C:\\" + std::wstring(300, L'l')) << "the message names the file";
   EXPECT_EQ(Outline(small), L"T{a b.txt}");
 }
 

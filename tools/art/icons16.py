@@ -1314,3 +1314,38 @@ def placeholder():
         "..g.g.g.g.g.g.g.",
         "................",
     ])
+
+
+# --- favorites editor ------------------------------------------------------
+
+def separator_item():
+    return compose([
+        "................",
+        "................",
+        "................",
+        "................",
+        "................",
+        "................",
+        "................",
+        ".kkkkkkkkkkkkkk.",
+        ".kssssssssssssk.",
+        ".kkkkkkkkkkkkkk.",
+        "................",
+        "................",
+        "................",
+        "................",
+        "................",
+        "................",
+    ])
+
+
+def missing_favorite():
+    return compose(PAGE, LINES, (halo(RED_X), 4, 4, "over"), (RED_X, 4, 4))
+
+
+# The editor's image list: folder, favorite, separator, placeholder, favorite
+# whose file is missing, then the tool buttons' delete, properties and close.
+FAVORITES_EDITOR = [
+    folder, doc_page, separator_item, placeholder, missing_favorite,
+    tb_delete_file, tb_properties, tb_exit,
+]

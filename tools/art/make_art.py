@@ -796,6 +796,7 @@ def strips():
                                        icons16.placeholder()]))
     write_bmp(out("menuimages.bmp"), hstack([icons16.folder(),
                                              icons16.doc_page()]))
+    write_bmp(out("favedit.bmp"), hstack([f() for f in icons16.FAVORITES_EDITOR]))
 
 
 def main():
