@@ -23,6 +23,7 @@
 #include "dialogs/HelpCommands_win.h"
 #include "favorites/Favorites_win.h"
 #include "notepad/NotepadCommands_win.h"
+#include "print/Printing_win.h"
 #include "recovery/Journal_win.h"
 #include "textcmd/TextCommands_win.h"
 #include "win/Handles.h"
@@ -52,6 +53,7 @@ class TMainForm : public win::Window, public workspace::Frame {
   workspace::Documents& documents() { return documents_; }
   textcmd::TextCommands& textCommands() { return textCommands_; }
   recovery::Journal& journal() { return journal_; }
+  print::Printing& printing() { return printing_; }
   const command::Registry& commands() const { return commands_; }
 
   // --- what every subsystem may ask of the frame
@@ -135,7 +137,7 @@ class TMainForm : public win::Window, public workspace::Frame {
   void RegisterFrameCommands();
   void OnTimer(UINT_PTR id);
   void FirstTickSetUp();
-  void PrintFromRequest();
+  void PrintFromRequest(const std::wstring& printer);
   void RestoreApplication();
   void SaveWindowState();
 
@@ -170,6 +172,7 @@ class TMainForm : public win::Window, public workspace::Frame {
   textcmd::TextCommands textCommands_;
   notepad::NotepadCommands notepadCommands_;
   favorites::Favorites favorites_;
+  print::Printing printing_;
   chrome::ToolBar toolBar_;
   chrome::Tray tray_;
   chrome::MenuPictures menuPictures_;
@@ -179,7 +182,6 @@ class TMainForm : public win::Window, public workspace::Frame {
   int modalDepth_ = 0;
   bool busy_ = false;
   bool firstTick_ = true;
-  bool printDialogOpen_ = false;
   int sideBarState_ = 0;
   int sideBarWidth_ = 91;
   bool rulerShown_ = false;

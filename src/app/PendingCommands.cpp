@@ -8,8 +8,6 @@ using namespace command;
 void RegisterPendingCommands(Registry& commands) {
   // clang-format off
   commands.Add({
-    {FileMenuPrint, L"FileMenuPrint", L"&Print...", Ctrl('P'), L"Print the document.", 12},
-    {FileMenuPageSetup, L"FileMenuPageSetup", L"Printer Se&tup...", {}, L"Choose printer settings.", 13},
     {FileMenuOpenFolder, L"FileMenuOpenFolder", L"Open &Folder", {}, L"Open the folder where the file is located.", 11},
     {FileMenuFileFunctions, L"FileMenuFileFunctions", L"F&ile Functions", {}, L"", -1},
     {FileMenuCopy, L"FileMenuCopy", L"Cop&y...", {}, L"Copy the document (from disk).", 6},
@@ -40,7 +38,6 @@ void RegisterPendingCommands(Registry& commands) {
     {HelpMenuContents, L"HelpMenuContents", L"&Contents...", {}, L"Displays the help file.", 50},
     {HelpMenuWhatsNew, L"HelpMenuWhatsNew", L"&What's New?", {}, L"Opens the history file for Tarnwick.", -1},
     {HelpMenuHomepage, L"HelpMenuHomepage", L"&Homepage", {}, L"Opens the homepage in your default browser.", -1},
-    {TabMenuPrint, L"TabMenuPrint", L"&Print...", {}, L"", -1},
     {TabMenuCopy, L"TabMenuCopy", L"Cop&y...", {}, L"", -1},
     {TabMenuMove, L"TabMenuMove", L"Mov&e...", {}, L"", -1},
     {TabMenuDelete, L"TabMenuDelete", L"&Delete...", {}, L"", -1},

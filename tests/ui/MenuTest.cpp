@@ -58,8 +58,8 @@ TEST_F(MenuTest, OneRuleFeedsTheMenuItemAndTheToolButton) {
 
 TEST_F(MenuTest, CommandsThatAreNotAvailableStayDisabled) {
   Start();
-  EXPECT_FALSE(form().IsCommandEnabled(command::FileMenuPrint));
-  EXPECT_FALSE(form().RunCommand(command::FileMenuPrint));
+  EXPECT_FALSE(form().IsCommandEnabled(command::FileMenuSend));
+  EXPECT_FALSE(form().RunCommand(command::FileMenuSend));
   EXPECT_TRUE(form().IsCommandEnabled(command::FileMenuSaveAs));
 }
 
