@@ -74,8 +74,15 @@ class SpoolerJob : public SheetSink {
 }  // namespace
 
 std::wstring SystemPrinter::Name() {
-  if (!chosen_.empty() && Exists(chosen_)) return chosen_;
-  return DefaultPrinter();
+  // The menus and the tool bar ask after every command; the spooler is asked again
+  // only every few seconds.
+  DWORD now = ::GetTickCount();
+  if (!known_ || now - knownAt_ > kNameLifetimeMs) {
+    name_ = !chosen_.empty() && Exists(chosen_) ? chosen_ : DefaultPrinter();
+    known_ = true;
+    knownAt_ = now;
+  }
+  return name_;
 }
 
 bool SystemPrinter::Exists(const std::wstring& name) {
@@ -89,6 +96,7 @@ bool SystemPrinter::Exists(const std::wstring& name) {
 bool SystemPrinter::Select(const std::wstring& name) {
   if (!Exists(name)) return false;
   chosen_ = name;
+  known_ = false;
   return true;
 }
 

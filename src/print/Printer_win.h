@@ -46,7 +46,11 @@ class SystemPrinter : public PrinterDevice {
   std::unique_ptr<SheetSink> StartJob(HDC context, const std::wstring& title) override;
 
  private:
+  static constexpr DWORD kNameLifetimeMs = 3000;
   std::wstring chosen_;  // empty: the default printer
+  std::wstring name_;    // the printer in use, as last asked
+  bool known_ = false;
+  DWORD knownAt_ = 0;
   Orientation orientation_ = Orientation::Portrait;
 };
 
