@@ -212,6 +212,8 @@ MarginTexts TMyPrintDialog::Margins() const {
 }
 
 PrintChoices TMyPrintDialog::Choices() const {
+  // After the dialog closed: what it held when Print was pressed.
+  if (!hwnd()) return chosen_;
   PrintChoices c;
   c.settings.margins = Margins();
   c.settings.orientation = Checked(IDC_PR_LANDSCAPE) ? Orientation::Landscape : Orientation::Portrait;
@@ -327,6 +329,12 @@ void TMyPrintDialog::SaveButtonClick() {
 }
 
 void TMyPrintDialog::OKButtonClick() {
+  // Enter in a field prints without leaving it: the field's corrections come first.
+  HWND focus = ::GetFocus();
+  int focused = focus && ::IsChild(hwnd(), focus) ? ::GetDlgCtrlID(focus) : 0;
+  if (IsMarginField(focused)) MarginExit(focused);
+  else if (focused == IDC_PR_FROM) FromExit();
+  else if (focused == IDC_PR_TO) ToExit();
   if (std::optional<std::wstring> refusal = RangeRefusal(Text(IDC_PR_FROM), Text(IDC_PR_TO))) {
     ShowPage(kPagesPage);
     Message(*refusal, win::Icon::Warning);
@@ -343,14 +351,21 @@ void TMyPrintDialog::OKButtonClick() {
       return;
     }
   }
-  PrintChoices c = Choices();
-  HandOverJobTexts(*host_.profile, c.settings.header, c.settings.headerTexts, c.settings.footer,
-                   c.settings.footerTexts);
+  chosen_ = Choices();
+  const PrintSettings& s = chosen_.settings;
+  HandOverJobTexts(*host_.profile, s.header, s.headerTexts, s.footer, s.footerTexts);
+  closing_ = true;
   End(IDOK);
+}
+
+void TMyPrintDialog::OnCancel() {
+  closing_ = true;
+  End(IDCANCEL);
 }
 
 bool TMyPrintDialog::OnCommand(int id, int code, HWND control) {
   if (code == EN_KILLFOCUS) {
+    if (closing_) return true;
     if (IsMarginField(id)) MarginExit(id);
     else if (id == IDC_PR_FROM) FromExit();
     else if (id == IDC_PR_TO) ToExit();

@@ -48,6 +48,7 @@ class TMyPrintDialog : public win::Dialog {
   ~TMyPrintDialog() override;
 
   int PageCount() const { return pageCount_; }
+  // The choices shown; once closed by Print, those it was closed with.
   PrintChoices Choices() const;
   // The page on top: 0 Pages, 1 Margins, 2 Font, 3 Header, 4 Footer.
   int ActivePage() const { return activePage_; }
@@ -71,6 +72,7 @@ class TMyPrintDialog : public win::Dialog {
   bool OnCommand(int id, int code, HWND control) override;
   INT_PTR OnNotify(NMHDR& header) override;
   void OnOK() override { OKButtonClick(); }
+  void OnCancel() override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
  private:
@@ -85,8 +87,10 @@ class TMyPrintDialog : public win::Dialog {
 
   PrintDialogHost host_;
   PrintSettings filling_;
+  PrintChoices chosen_;
   int pageCount_;
   int activePage_ = 0;
+  bool closing_ = false;  // fields that lose the focus as the dialog goes are left alone
   PrintFont printFont_;    // the sample's font
   PrintFont chooserFont_;  // the last font picked with Customize Font
   COLORREF paper_ = RGB(255, 255, 255);

@@ -49,6 +49,114 @@ void DrawLine(HDC dc, const LineTexts& expanded, int printableWidth, int top) {
 
 bool BodyFits(const PageLayout& layout) { return layout.format.Width() > 0 && layout.format.Height() > 0; }
 
+// Wine's rich-edit control answers EM_FORMATRANGE with 0 and lays out nothing. Where the
+// control cannot format, the engine lays the document's text out itself: word-wrapped
+// lines in the editor's default font, page by page in the same rectangle. Rich text
+// then prints as its plain text.
+bool g_controlCannotFormat = false;
+
+bool ControlCannotFormat(workspace::RichEditor editor, HDC dc, const PageLayout& layout, long length) {
+  if (g_controlCannotFormat || length == 0) return g_controlCannotFormat;
+  // A whole sheet holds at least one character of any sound document.
+  PageLayout roomy = layout;
+  roomy.format = layout.page;
+  FORMATRANGE range = Range(dc, dc, roomy, 0, length);
+  g_controlCannotFormat = editor.FormatRange(range, false) <= 0;
+  editor.FinishFormatting();
+  return g_controlCannotFormat;
+}
+
+class TextLayout {
+ public:
+  // The text from `from` to `to` (-1: the end); positions stay the control's.
+  TextLayout(workspace::RichEditor editor, HDC dc, const PageLayout& layout, long from = 0, long to = -1)
+      : dc_(dc), text_(from == 0 && to < 0 ? editor.Text() : editor.TextRange(from, to)), base_(from) {
+    workspace::FontSpec spec = editor.DefaultFont();
+    int dpiX = std::max(::GetDeviceCaps(dc, LOGPIXELSX), 1), dpiY = std::max(::GetDeviceCaps(dc, LOGPIXELSY), 1);
+    LOGFONTW lf{};
+    lf.lfHeight = -::MulDiv(std::max(spec.points, 1), dpiY, 72);
+    lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = spec.italic;
+    lf.lfUnderline = spec.underline;
+    lf.lfStrikeOut = spec.strikeOut;
+    lf.lfCharSet = spec.charSet;
+    lstrcpynW(lf.lfFaceName, spec.name.c_str(), LF_FACESIZE);
+    font_.reset(::CreateFontIndirectW(&lf));
+    color_ = spec.color;
+    width_ = ::MulDiv(layout.format.Width(), dpiX, kTwipsPerInch);
+    height_ = ::MulDiv(layout.format.Height(), dpiY, kTwipsPerInch);
+    twipsPerPixelX_ = static_cast<double>(kTwipsPerInch) / dpiX;
+    twipsPerPixelY_ = static_cast<double>(kTwipsPerInch) / dpiY;
+  }
+
+  // Lays out [start, end) from the top of the rectangle, drawing when asked: the first
+  // character that did not fit (-1 when all did) and the rectangle used, in twips.
+  Fit Run(long start, long end, bool draw) {
+    win::SelectGuard select(dc_, font_.get());
+    TEXTMETRICW tm{};
+    ::GetTextMetricsW(dc_, &tm);
+    int lineHeight = std::max<int>(tm.tmHeight + tm.tmExternalLeading, 1);
+    COLORREF oldColor = ::SetTextColor(dc_, color_);
+    int oldMode = ::SetBkMode(dc_, TRANSPARENT);
+    long size = base_ + static_cast<long>(text_.size());
+    long last = std::min<long>(end < 0 ? size : end, size);
+    long position = start;
+    int y = 0, widest = 0;
+    while (position < last) {
+      if (y + lineHeight > height_) break;
+      long breakAt = position;
+      while (breakAt < last && !IsBreak(At(breakAt))) ++breakAt;
+      long lineEnd = FitLine(position, breakAt);
+      if (draw)
+        ::ExtTextOutW(dc_, 0, y, 0, nullptr, Ptr(position), static_cast<UINT>(lineEnd - position), nullptr);
+      widest = std::max(widest, Width(position, lineEnd));
+      y += lineHeight;
+      position = lineEnd;
+      // A line break ends its line; blanks where a long line wrapped start no line.
+      if (position < last && IsBreak(At(position)))
+        ++position;
+      else
+        while (position < last && At(position) == L' ') ++position;
+    }
+    ::SetBkMode(dc_, oldMode);
+    ::SetTextColor(dc_, oldColor);
+    Rect used{0, 0, static_cast<int>(widest * twipsPerPixelX_), static_cast<int>(y * twipsPerPixelY_)};
+    if (position >= size) return {-1, used};
+    return {position, used};
+  }
+
+ private:
+  static bool IsBreak(wchar_t c) { return c == L'\r' || c == L'\n'; }
+  wchar_t At(long position) const { return text_[static_cast<size_t>(position - base_)]; }
+  const wchar_t* Ptr(long position) const { return text_.c_str() + (position - base_); }
+  int Width(long from, long to) {
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc_, Ptr(from), static_cast<int>(to - from), &size);
+    return size.cx;
+  }
+  // Where the line from `from` ends: all of it up to `paragraphEnd` when it fits, else
+  // after the last blank that fits, else after as many characters as fit (at least one).
+  long FitLine(long from, long paragraphEnd) {
+    if (paragraphEnd == from) return from;
+    int fit = 0;
+    SIZE size{};
+    int count = static_cast<int>(std::min<long>(paragraphEnd - from, 1 << 20));
+    ::GetTextExtentExPointW(dc_, Ptr(from), count, std::max(width_, 1), &fit, nullptr, &size);
+    if (fit >= count) return from + count;
+    for (long i = from + fit; i > from; --i)
+      if (At(i) == L' ') return i;
+    return from + std::max(fit, 1);
+  }
+
+  HDC dc_;
+  std::wstring text_;
+  long base_ = 0;
+  win::UniqueFont font_;
+  COLORREF color_ = 0;
+  int width_ = 0, height_ = 0;
+  double twipsPerPixelX_ = 1, twipsPerPixelY_ = 1;
+};
+
 }  // namespace
 
 PageTable CountPages(const EngineInput& input) {
@@ -63,13 +171,18 @@ PageTable CountPages(const EngineInput& input) {
     return table;
   }
   HDC dc = input.layoutContext;
+  if (ControlCannotFormat(editor, dc, layout, length)) {
+    TextLayout text(editor, dc, layout);
+    return MeasurePages(length, [&](long start) { return text.Run(start, -1, false); });
+  }
   editor.FinishFormatting();
   PageTable table;
   {
     SavedContext saved(dc);
     ::SetViewportOrgEx(dc, layout.bodyOrigin.x, layout.bodyOrigin.y, nullptr);
     table = MeasurePages(length, [&](long start) {
-      FORMATRANGE range = Range(dc, dc, layout, start, -1);
+      // The end of the text by its position: -1 stands for it only in some versions.
+      FORMATRANGE range = Range(dc, dc, layout, start, length);
       long next = editor.FormatRange(range, false);
       return Fit{next, FromRect(range.rc)};
     });
@@ -88,6 +201,12 @@ void DrawPage(const EngineInput& input, HDC dc, const PageTable& table, int n, c
   if (draw && (texts.HeaderOn() || texts.FooterOn())) {
     macros.page = n;
     macros.pageCount = table.Count();
+    // The context's own font, made a real one: a metafile does not measure its stock
+    // font, and would play the texts back squeezed.
+    LOGFONTW lf{};
+    ::GetObjectW(::GetCurrentObject(dc, OBJ_FONT), sizeof(lf), &lf);
+    win::UniqueFont lineFont(::CreateFontIndirectW(&lf));
+    win::SelectGuard select(dc, lineFont.get());
     int oldMode = ::SetBkMode(dc, TRANSPARENT);
     if (texts.HeaderOn()) DrawLine(dc, ExpandMacros(texts.header, macros), input.device.printableWidth, 0);
     if (texts.FooterOn()) {
@@ -100,8 +219,13 @@ void DrawPage(const EngineInput& input, HDC dc, const PageTable& table, int n, c
   }
   if (!BodyFits(layout)) return;
   ::SetViewportOrgEx(dc, layout.bodyOrigin.x, layout.bodyOrigin.y, nullptr);
-  FORMATRANGE range = Range(dc, input.layoutContext ? input.layoutContext : dc, layout, page.start, page.end);
   workspace::RichEditor editor = input.editor;
+  long end = page.end < 0 ? editor.TextLength() : page.end;
+  if (g_controlCannotFormat) {
+    if (draw) TextLayout(editor, dc, layout, page.start, end).Run(page.start, end, true);
+    return;
+  }
+  FORMATRANGE range = Range(dc, input.layoutContext ? input.layoutContext : dc, layout, page.start, end);
   editor.FormatRange(range, draw);
 }
 
