@@ -69,6 +69,31 @@ PrintFont FromLogFont(const LOGFONTW& lf, COLORREF color) {
   return font;
 }
 
+// An orientation picture in the dialog's own colours: its grey (192,192,192) becomes the
+// face colour and its shadow (128,128,128) the shadow colour. Loading with
+// LR_LOADMAP3DCOLORS would do the same for pictures with a colour table only.
+HBITMAP LoadPicture(int id) {
+  auto bitmap = static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0,
+                                                  0, LR_CREATEDIBSECTION));
+  DIBSECTION dib{};
+  if (!bitmap || ::GetObjectW(bitmap, sizeof(dib), &dib) != sizeof(dib) || dib.dsBm.bmBitsPixel != 24) return bitmap;
+  COLORREF face = ::GetSysColor(COLOR_3DFACE), shadow = ::GetSysColor(COLOR_3DSHADOW);
+  auto* bits = static_cast<BYTE*>(dib.dsBm.bmBits);
+  for (LONG y = 0; y < dib.dsBm.bmHeight; ++y) {
+    BYTE* pixel = bits + y * dib.dsBm.bmWidthBytes;
+    for (LONG x = 0; x < dib.dsBm.bmWidth; ++x, pixel += 3) {
+      COLORREF to = pixel[0] == 192 && pixel[1] == 192 && pixel[2] == 192   ? face
+                    : pixel[0] == 128 && pixel[1] == 128 && pixel[2] == 128 ? shadow
+                                                                              : CLR_INVALID;
+      if (to == CLR_INVALID) continue;
+      pixel[0] = GetBValue(to);
+      pixel[1] = GetGValue(to);
+      pixel[2] = GetRValue(to);
+    }
+  }
+  return bitmap;
+}
+
 COLORREF Resolved(config::Color color) {
   return config::ResolveColor(color, [](int index) { return static_cast<std::uint32_t>(::GetSysColor(index)); });
 }
@@ -117,10 +142,8 @@ bool TMyPrintDialog::OnInit() {
   }
   // Painted beneath the pages' controls.
   ::SetWindowPos(tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  portrait_.reset(static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_PORTRAIT),
-                                                    IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS)));
-  landscape_.reset(static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_LANDSCAPE),
-                                                     IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS)));
+  portrait_.reset(LoadPicture(IDB_PORTRAIT));
+  landscape_.reset(LoadPicture(IDB_LANDSCAPE));
   ::SendMessageW(Item(IDC_PR_FROM), EM_LIMITTEXT, 5, 0);
   ::SendMessageW(Item(IDC_PR_TO), EM_LIMITTEXT, 5, 0);
   for (int id : {IDC_PR_LEFT, IDC_PR_RIGHT, IDC_PR_TOP, IDC_PR_BOTTOM}) ::SendMessageW(Item(id), EM_LIMITTEXT, 4, 0);
@@ -171,6 +194,8 @@ void TMyPrintDialog::ShowPage(int page) {
   int count = TabCtrl_GetItemCount(tabs);
   for (int tab = 0; tab < count; ++tab)
     if (TabToPage(tab) == page && TabCtrl_GetCurSel(tabs) != tab) TabCtrl_SetCurSel(tabs, tab);
+  // The controls of the page that went leave nothing behind on the tab's face.
+  ::RedrawWindow(hwnd(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 int TMyPrintDialog::TabToPage(int tab) const {

@@ -792,7 +792,7 @@ def sounds():
 # ==========================================================================
 # Orientation pictures of the Print dialog: a sheet upright and on its side.
 # The grey (192,192,192) around the sheet and the shadow (128,128,128) are the
-# shades that loading with LR_LOADMAP3DCOLORS turns into the dialog's own colours.
+# shades the dialog turns into its own face and shadow colours.
 # ==========================================================================
 
 def orientation_picture(w, h, sheet_w, sheet_h):
