@@ -33,6 +33,7 @@ class ScriptedPrompter : public win::Prompter {
     int filterIndex = 0;                  // 0: leave as asked
     std::vector<int> choices;             // save: the lists' selections (empty: as asked)
     std::function<void()> during;         // runs while the prompt is "open"
+    bool landscape = false;               // print dialogs: the orientation chosen (files: the printer)
   };
 
   void ExpectMessage(std::wstring text, win::Answer answer = win::Answer::Ok);

@@ -243,6 +243,27 @@ TEST_F(PrintingTest, APlainDocumentPrintsInThePrintFontAndKeepsItsOwn) {
   EXPECT_FALSE(form().printing().DialogOpen());
 }
 
+TEST_F(PrintingTest, PrinterSetupTurnsThePageAndTheDialogFollows) {
+  Start();
+  SetEditorText(Lines(150));
+  ScriptedPrompter::Expected setup{ScriptedPrompter::Expected::Kind::Print};
+  setup.landscape = true;
+  setup.files = {L"Office Laser 2"};
+  prompter_.Expect(setup);
+  prompter_.ExpectMessage(print::kPageCountChanged);
+  int portrait = 0;
+  ASSERT_TRUE(WithDialog(command::FileMenuPrint, [&](TMyPrintDialog& d) {
+    portrait = d.PageCount();
+    d.PrinterSetupClick();
+    EXPECT_TRUE(d.Checked(IDC_PR_LANDSCAPE)) << "the orientation chosen in the set-up is picked up";
+    EXPECT_GT(d.PageCount(), portrait) << "a landscape sheet holds fewer lines";
+    d.OKButtonClick();
+  }));
+  ASSERT_EQ(log_->jobs.size(), 1u);
+  EXPECT_EQ(log_->lastOrientation, print::Orientation::Landscape);
+  EXPECT_EQ(log_->lastPrinter, L"Office Laser 2");
+}
+
 TEST_F(PrintingTest, RichTextHasNoFontPage) {
   std::wstring path = MakeFile(L"r.rtf", "{\\rtf1\\ansi {\\fonttbl{\\f0 Arial;}}\\f0\\fs40 Rich\\par}");
   Start();
