@@ -94,6 +94,18 @@ HBITMAP LoadPicture(int id) {
   return bitmap;
 }
 
+// The pages' labels and boxes lie on the tab control but belong to the dialog: with
+// visual styles the dialog takes the tab's texture, so they match the page around them.
+// The theme library is there exactly when visual styles are.
+void UseTabTexture(HWND dialog) {
+  using EnableTextureProc = HRESULT(WINAPI*)(HWND, DWORD);
+  constexpr DWORD kEnableTab = 0x6;  // ETDT_ENABLE | ETDT_USETABTEXTURE
+  HMODULE theme = ::GetModuleHandleW(L"uxtheme.dll");
+  FARPROC proc = theme ? ::GetProcAddress(theme, "EnableThemeDialogTexture") : nullptr;
+  auto enable = reinterpret_cast<EnableTextureProc>(reinterpret_cast<void*>(proc));
+  if (enable) enable(dialog, kEnableTab);
+}
+
 COLORREF Resolved(config::Color color) {
   return config::ResolveColor(color, [](int index) { return static_cast<std::uint32_t>(::GetSysColor(index)); });
 }
@@ -128,6 +140,7 @@ TMyPrintDialog::TMyPrintDialog(PrintDialogHost host, PrintSettings filling, int 
 TMyPrintDialog::~TMyPrintDialog() = default;
 
 bool TMyPrintDialog::OnInit() {
+  UseTabTexture(hwnd());
   HWND tabs = Item(IDC_PR_TABS);
   if (host_.hotTrack) ::SetWindowLongW(tabs, GWL_STYLE, ::GetWindowLongW(tabs, GWL_STYLE) | TCS_HOTTRACK);
   ::SetWindowLongW(tabs, GWL_STYLE, ::GetWindowLongW(tabs, GWL_STYLE) | WS_CLIPSIBLINGS);
