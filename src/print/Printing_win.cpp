@@ -40,7 +40,7 @@ class TemporaryPrintState {
   }
   ~TemporaryPrintState() {
     if (plain_) {
-      slot_.editor.SetDefaultFont(font_);
+      if (applied_) slot_.editor.SetDefaultFont(font_);
       if (visible_) ::ShowWindow(slot_.editor.hwnd(), SW_SHOW);
       if (cover_) ::DestroyWindow(cover_);
       if (visible_) ::SetFocus(slot_.editor.hwnd());
@@ -54,8 +54,12 @@ class TemporaryPrintState {
 
   bool Plain() const { return plain_; }
   const workspace::FontSpec& DocumentFont() const { return font_; }
+  // Giving a large text a font is slow (about a second per MB under Wine): a layout
+  // change that keeps the font leaves the text alone.
   void ApplyFont(const PrintFont& font) {
-    if (plain_) slot_.editor.SetDefaultFont(ToFontSpec(font));
+    if (!plain_ || (applied_ && SameFont(*applied_, font))) return;
+    slot_.editor.SetDefaultFont(ToFontSpec(font));
+    applied_ = font;
   }
 
  private:
@@ -83,8 +87,14 @@ class TemporaryPrintState {
     ::ShowWindow(editor, SW_HIDE);
   }
 
+  static bool SameFont(const PrintFont& a, const PrintFont& b) {
+    return a.name == b.name && a.size == b.size && a.color == b.color && a.bold == b.bold && a.italic == b.italic &&
+           a.underline == b.underline && a.strikeOut == b.strikeOut;
+  }
+
   workspace::DocumentSlot& slot_;
   bool attached_, modified_, plain_;
+  std::optional<PrintFont> applied_;
   bool visible_ = false;
   workspace::FontSpec font_;
   HWND cover_ = nullptr;
