@@ -4,11 +4,13 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "config/Paths.h"
 #include "config/Profile.h"
+#include "print/Printer_win.h"
 #include "win/Prompt.h"
 
 namespace app {
@@ -30,6 +32,8 @@ struct AppContext {
   std::function<std::wstring()> journalFolder;
   // Runs once when the main window is first shown (start-up takes the splash down).
   std::function<void()> onFirstShow;
+  // The printer to print on; unset: the system's printers. Tests print on their own.
+  std::function<std::unique_ptr<print::PrinterDevice>()> makePrinter;
 };
 
 }  // namespace app

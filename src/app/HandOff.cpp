@@ -27,8 +27,35 @@ std::wstring HandOffText(std::wstring_view decoded, size_t byteCount) {
   return text;
 }
 
-HandOffRequest TokenizeHandOff(std::wstring_view text, const std::function<bool(const std::wstring&)>& fileExists) {
+namespace {
+
+// Where a "/pt" request stands: waiting for its file, then for its printer.
+enum class PrintTo { None, File, Printer };
+
+// Takes the accumulated words as the file or printer of a "/pt" request when they
+// name one; true when they did.
+bool TakePrintTo(PrintTo& stage, std::wstring& accumulator, HandOffRequest& request, const NameTest& fileExists,
+                 const NameTest& printerExists) {
+  if (stage == PrintTo::Printer && printerExists && printerExists(accumulator)) {
+    request.printer = accumulator;
+    stage = PrintTo::None;
+    accumulator.clear();
+    return true;
+  }
+  if (stage == PrintTo::File && fileExists(accumulator)) {
+    request.names.push_back(accumulator);
+    stage = PrintTo::Printer;
+    accumulator.clear();
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+HandOffRequest TokenizeHandOff(std::wstring_view text, const NameTest& fileExists, const NameTest& printerExists) {
   HandOffRequest request;
+  PrintTo stage = PrintTo::None;
   std::wstring accumulator;
   for (size_t i = 0; i < text.size(); ++i) {
     accumulator += text[i];
@@ -39,6 +66,11 @@ HandOffRequest TokenizeHandOff(std::wstring_view text, const std::function<bool(
       request.print = true;
       accumulator.clear();
     }
+    if (accumulator == L"/pt") {
+      stage = PrintTo::File;
+      accumulator.clear();
+    }
+    if (!accumulator.empty() && TakePrintTo(stage, accumulator, request, fileExists, printerExists)) continue;
     if (!accumulator.empty() && fileExists(accumulator)) {
       request.names.push_back(accumulator);
       accumulator.clear();
@@ -48,9 +80,10 @@ HandOffRequest TokenizeHandOff(std::wstring_view text, const std::function<bool(
   return request;
 }
 
-HandOffRequest TokenizeCommandLine(const std::vector<std::wstring>& arguments,
-                                   const std::function<bool(const std::wstring&)>& fileExists) {
+HandOffRequest TokenizeCommandLine(const std::vector<std::wstring>& arguments, const NameTest& fileExists,
+                                   const NameTest& printerExists) {
   HandOffRequest request;
+  PrintTo stage = PrintTo::None;
   std::wstring accumulator;
   bool first = true;
   for (const std::wstring& argument : arguments) {
@@ -60,11 +93,15 @@ HandOffRequest TokenizeCommandLine(const std::vector<std::wstring>& arguments,
     } else {
       accumulator += L" " + argument;
     }
-    if (accumulator.compare(0, 2, L"/p") == 0) {
+    if (accumulator == L"/pt" || accumulator.compare(0, 4, L"/pt ") == 0) {
+      accumulator.erase(0, 3);
+      stage = PrintTo::File;
+    } else if (accumulator.compare(0, 2, L"/p") == 0) {
       accumulator.erase(0, 2);
       request.print = true;
     }
     accumulator = win::Trim(accumulator);
+    if (!accumulator.empty() && TakePrintTo(stage, accumulator, request, fileExists, printerExists)) continue;
     if (!accumulator.empty() && fileExists(accumulator)) {
       request.names.push_back(accumulator);
       accumulator.clear();

@@ -99,12 +99,15 @@ TMainForm::TMainForm(AppContext& context)
                        if (context_.shellOpen) context_.shellOpen(target, directory, show);
                      }),
       settings_(*this, *this, commands_),
+      printing_(*this, documents_, commands_),
       toolBar_(*context.profile, commands_),
       tray_(*this, commands_, [this] { RestoreApplication(); }),
       menuPictures_(commands_, toolBar_),
       journal_(*this, documents_),
-      opening_(*this, documents_, context.paths.handOffPath, [this] { PrintFromRequest(); }) {
+      opening_(*this, documents_, context.paths.handOffPath, [this](const std::wstring& printer) { PrintFromRequest(printer); }) {
   RegisterFrameCommands();
+  if (context_.makePrinter) printing_.UseDevice(context_.makePrinter());
+  opening_.printerExists = [this](const std::wstring& name) { return printing_.PrinterExists(name); };
   RegisterPendingCommands(commands_);
   documents_.onEditorKey = [this](WPARAM key) { return textCommands_.MemoKeyDown(key); };
   documents_.onEdited = [this](int slot) { journal_.Edited(slot); };

@@ -25,6 +25,7 @@
 #include "favorites/Favorites_win.h"
 #include "filefunc/FileFunctions_win.h"
 #include "notepad/NotepadCommands_win.h"
+#include "print/Printing_win.h"
 #include "recovery/Journal_win.h"
 #include "textcmd/TextCommands_win.h"
 #include "win/Handles.h"
@@ -56,6 +57,7 @@ class TMainForm : public win::Window, public workspace::Frame, public dialogs::S
   textcmd::TextCommands& textCommands() { return textCommands_; }
   filefunc::FileFunctions& fileFunctions() { return fileFunctions_; }
   recovery::Journal& journal() { return journal_; }
+  print::Printing& printing() { return printing_; }
   const command::Registry& commands() const { return commands_; }
 
   // --- what every subsystem may ask of the frame
@@ -146,7 +148,7 @@ class TMainForm : public win::Window, public workspace::Frame, public dialogs::S
   void RegisterFrameCommands();
   void OnTimer(UINT_PTR id);
   void FirstTickSetUp();
-  void PrintFromRequest();
+  void PrintFromRequest(const std::wstring& printer);
   void RestoreApplication();
   void SaveWindowState();
   void SetAppIcon(int icon);
@@ -184,6 +186,7 @@ class TMainForm : public win::Window, public workspace::Frame, public dialogs::S
   favorites::Favorites favorites_;
   filefunc::FileFunctions fileFunctions_;
   dialogs::SettingsCommands settings_;
+  print::Printing printing_;
   chrome::ToolBar toolBar_;
   chrome::Tray tray_;
   chrome::MenuPictures menuPictures_;
@@ -193,7 +196,6 @@ class TMainForm : public win::Window, public workspace::Frame, public dialogs::S
   int modalDepth_ = 0;
   bool busy_ = false;
   bool firstTick_ = true;
-  bool printDialogOpen_ = false;
   int sideBarState_ = 0;
   int sideBarWidth_ = 91;
   bool rulerShown_ = false;

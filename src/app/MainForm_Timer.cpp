@@ -29,10 +29,15 @@ void TMainForm::OpenTimerTimer() {
   opening_.RunSlice(kOpenSliceMs);
 }
 
-void TMainForm::PrintFromRequest() {
-  if (printDialogOpen_) return;
+void TMainForm::PrintFromRequest(const std::wstring& printer) {
+  if (printing_.DialogOpen()) return;
   ++printRequests;
-  RunCommand(command::FileMenuPrint, Sender::Kind::Code);
+  if (printer.empty()) {
+    // Without a printer the command is off; the request still gets its answer.
+    if (!RunCommand(command::FileMenuPrint, Sender::Kind::Code) && !printing_.HasPrinter())
+      printing_.FileMenuPrintClick(Sender{command::FileMenuPrint});
+  } else
+    printing_.PrintTo(printer);
 }
 
 void TMainForm::FirstTickSetUp() {
@@ -46,7 +51,8 @@ void TMainForm::FirstTickSetUp() {
   // Documents an editor left unsaved when it ended come back before anything opens.
   if (context_.journalFolder && profile().Read(keys::RecoveryJournal)) journal_.Start(context_.journalFolder());
 
-  HandOffRequest commandLine = TokenizeCommandLine(context_.arguments, &IsExistingFile);
+  HandOffRequest commandLine = TokenizeCommandLine(context_.arguments, &IsExistingFile,
+                                                   [this](const std::wstring& name) { return printing_.PrinterExists(name); });
   std::vector<OpeningQueue::Item> opens{{OpeningQueue::Item::Kind::ResetLimit, L""}};
   for (const std::wstring& name : commandLine.names) opens.push_back({OpeningQueue::Item::Kind::File, name});
 
@@ -68,8 +74,8 @@ void TMainForm::FirstTickSetUp() {
     for (std::wstring& name : documents_.ReOpenLastNames()) opens.push_back({OpeningQueue::Item::Kind::ReOpen, std::move(name)});
     opens.push_back({OpeningQueue::Item::Kind::ActivateFirst, L""});
   }
-  else if (commandLine.print)
-    opens.push_back({OpeningQueue::Item::Kind::Print, L""});
+  else if (commandLine.print || !commandLine.printer.empty())
+    opens.push_back({OpeningQueue::Item::Kind::Print, commandLine.printer});
   LayoutFrame();
   opening_.Queue(std::move(opens));
 }

@@ -14,7 +14,7 @@ const MenuLine kMainMenu[] = {
     {1, FileMenuReload}, {1, 0},
     {1, FileMenuSave}, {1, FileMenuSaveAs}, {1, FileMenuSaveAll}, {1, 0},
     {1, FileMenuClose}, {1, FileMenuCloseAll}, {1, 0},
-    {1, FileMenuPrint}, {1, FileMenuPageSetup}, {1, 0},
+    {1, FileMenuPrint}, {1, FileMenuPrintPreview}, {1, FileMenuPageSetup}, {1, 0},
     {1, FileMenuOpenFolder}, {1, 0},
     {1, FileMenuFileFunctions},
       {2, FileMenuCopy}, {2, FileMenuMove}, {2, FileMenuDelete}, {2, FileMenuRename}, {2, 0}, {2, FileMenuProperties},

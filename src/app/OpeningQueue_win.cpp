@@ -18,10 +18,12 @@ void OpeningQueue::PickUpHandOff() {
   if (!handOff_) handOff_.emplace(handOffPath_);
   std::optional<std::string> bytes = handOff_->Take();
   if (!bytes) return;
-  HandOffRequest request = TokenizeHandOff(HandOffText(win::FromAnsi(*bytes), bytes->size()), &IsExistingFile);
+  HandOffRequest request =
+      TokenizeHandOff(HandOffText(win::FromAnsi(*bytes), bytes->size()), &IsExistingFile, printerExists);
   std::vector<Item> items;
   for (const std::wstring& name : request.names) items.push_back({Item::Kind::HandOff, name});
   if (request.print) items.push_back({Item::Kind::Print, L""});
+  if (!request.printer.empty()) items.push_back({Item::Kind::Print, request.printer});
   Queue(std::move(items));
 }
 
@@ -78,7 +80,7 @@ void OpeningQueue::RunOne(const Item& item) {
       if (documents_.TabCount() > 0) documents_.ActivateTab(0);
       break;
     case Kind::Print:
-      if (print_) print_();
+      if (print_) print_(item.name);
       break;
   }
 }

@@ -25,9 +25,10 @@ class OpeningQueue {
     std::wstring name;
   };
 
-  // `print` runs a print request ("/p") once the documents before it are open.
+  // `print` runs a print request once the documents before it are open: "/p" with an
+  // empty printer, "/pt" with the printer it names.
   OpeningQueue(workspace::Frame& frame, workspace::Documents& documents, std::wstring handOffPath,
-               std::function<void()> print)
+               std::function<void(const std::wstring& printer)> print)
       : frame_(frame), documents_(documents), handOffPath_(std::move(handOffPath)), print_(std::move(print)) {}
 
   // Takes what later starts left in param.dat and queues it.
@@ -39,6 +40,8 @@ class OpeningQueue {
   // The window closes before it got to these: back to param.dat for the next start.
   void HandBack();
   bool Pending() const { return !items_.empty(); }
+  // Whether a printer of this name is installed ("/pt").
+  std::function<bool(const std::wstring&)> printerExists;
 
  private:
   void RunOne(const Item& item);
@@ -46,7 +49,7 @@ class OpeningQueue {
   workspace::Frame& frame_;
   workspace::Documents& documents_;
   std::wstring handOffPath_;
-  std::function<void()> print_;
+  std::function<void(const std::wstring&)> print_;
   std::optional<HandOffInbox> handOff_;
   std::deque<Item> items_;
 };

@@ -8,8 +8,6 @@ using namespace command;
 void RegisterPendingCommands(Registry& commands) {
   // clang-format off
   commands.Add({
-    {FileMenuPrint, L"FileMenuPrint", L"&Print...", Ctrl('P'), L"Print the document.", 12},
-    {FileMenuPageSetup, L"FileMenuPageSetup", L"Printer Se&tup...", {}, L"Choose printer settings.", 13},
     {FormatMenuRichText, L"FormatMenuRichText", L"&Rich Text", {}, L"", -1},
     {FormatMenuBold, L"FormatMenuBold", L"&Bold", Ctrl('B'), L"Set the selected text to boldfaced.", -1},
     {FormatMenuItalic, L"FormatMenuItalic", L"&Italic", Ctrl('I'), L"Set the selected text to italicized.", -1},
@@ -30,7 +28,6 @@ void RegisterPendingCommands(Registry& commands) {
     {HelpMenuContents, L"HelpMenuContents", L"&Contents...", {}, L"Displays the help file.", 50},
     {HelpMenuWhatsNew, L"HelpMenuWhatsNew", L"&What's New?", {}, L"Opens the history file for Tarnwick.", -1},
     {HelpMenuHomepage, L"HelpMenuHomepage", L"&Homepage", {}, L"Opens the homepage in your default browser.", -1},
-    {TabMenuPrint, L"TabMenuPrint", L"&Print...", {}, L"", -1},
   });
   // clang-format on
 }

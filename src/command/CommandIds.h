@@ -31,6 +31,7 @@ enum CommandId : unsigned {
   ReopenMenuClearList,
   ReopenMenuFirstFile = 130,  // 15 items: History File0..File14
   ReopenMenuLastFile = ReopenMenuFirstFile + 14,
+  FileMenuPrintPreview = 160,
 
   // Edit menu
   EditMenuUndo = 200,

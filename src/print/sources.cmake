@@ -6,3 +6,10 @@ list(APPEND TWK_PURE_SOURCES
   print/PrintDialogRules.cpp
   print/PrintSettings.cpp
 )
+list(APPEND TWK_WIN_SOURCES
+  print/MyPrintDialog_win.cpp
+  print/PageEngine_win.cpp
+  print/Printer_win.cpp
+  print/Printing_win.cpp
+  print/PrintPreview_win.cpp
+)

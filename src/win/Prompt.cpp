@@ -189,7 +189,29 @@ bool SystemPrompter::Print(PrintRequest& request) {
   pd.nMinPage = static_cast<WORD>(request.minPage);
   pd.nMaxPage = static_cast<WORD>(request.maxPage);
   pd.nCopies = static_cast<WORD>(request.copies);
-  if (!::PrintDlgW(&pd)) return false;
+  // The printer and orientation to start from; the dialog picks the printer by name.
+  pd.hDevMode = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DEVMODEW));
+  if (auto* mode = static_cast<DEVMODEW*>(::GlobalLock(pd.hDevMode))) {
+    mode->dmSize = sizeof(DEVMODEW);
+    mode->dmSpecVersion = DM_SPECVERSION;
+    lstrcpynW(mode->dmDeviceName, request.printerName.c_str(), CCHDEVICENAME);
+    mode->dmFields = DM_ORIENTATION;
+    mode->dmOrientation = request.landscape ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
+    ::GlobalUnlock(pd.hDevMode);
+  }
+  if (!::PrintDlgW(&pd)) {
+    if (pd.hDevMode) ::GlobalFree(pd.hDevMode);
+    if (pd.hDevNames) ::GlobalFree(pd.hDevNames);
+    return false;
+  }
+  if (auto* names = static_cast<DEVNAMES*>(pd.hDevNames ? ::GlobalLock(pd.hDevNames) : nullptr)) {
+    request.printerName = reinterpret_cast<const wchar_t*>(names) + names->wDeviceOffset;
+    ::GlobalUnlock(pd.hDevNames);
+  }
+  if (auto* mode = static_cast<DEVMODEW*>(pd.hDevMode ? ::GlobalLock(pd.hDevMode) : nullptr)) {
+    if (mode->dmFields & DM_ORIENTATION) request.landscape = mode->dmOrientation == DMORIENT_LANDSCAPE;
+    ::GlobalUnlock(pd.hDevMode);
+  }
   request.fromPage = pd.nFromPage;
   request.toPage = pd.nToPage;
   request.copies = pd.nCopies;

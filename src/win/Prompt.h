@@ -73,6 +73,8 @@ struct PrintRequest {
   int copies = 1;
   enum class Range { All, Selection, Pages } range = Range::All;
   HDC dc = nullptr;             // out: the printer's DC for a print dialog; the caller deletes it
+  std::wstring printerName;     // in and out: the printer (empty: the default one)
+  bool landscape = false;       // in and out: the printer's orientation
 };
 
 class Prompter {

@@ -92,6 +92,9 @@ TEST(StubSteps, ACommandLineTheCodePageHoldsIsKeptByteForByte) {
   const std::pair<const wchar_t*, const char*> cases[] = {
       {L"\"C:\\My Documents\\a long name.txt\"", "\"C:\\My Documents\\a long name.txt\""},
       {L"  /p   C:\\x y.txt  \"q\"  ", "  /p   C:\\x y.txt  \"q\"  "},
+      // Windows' "print to" verb: file, printer, driver and port.
+      {L"/pt \"C:\\x y.txt\" \"Office Laser 2\" \"winspool\" \"Ne01:\"",
+       "/pt \"C:\\x y.txt\" \"Office Laser 2\" \"winspool\" \"Ne01:\""},
       {L"C:\\Caf\u00e9\\r\u00e9sum\u00e9.txt", "C:\\Caf\xe9\\r\xe9sum\xe9.txt"},
       {L"C:\\does not exist\\at all.txt", "C:\\does not exist\\at all.txt"},
   };

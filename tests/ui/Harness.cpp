@@ -135,9 +135,12 @@ std::wstring ScriptedPrompter::BrowseFolder(const win::FolderRequest& request) {
   return e.files.front();
 }
 
-bool ScriptedPrompter::Print(win::PrintRequest&) {
+bool ScriptedPrompter::Print(win::PrintRequest& request) {
   Expected e{};
-  return Next(Expected::Kind::Print, L"", e) && e.accept;
+  if (!Next(Expected::Kind::Print, L"", e) || !e.accept) return false;
+  if (!e.files.empty()) request.printerName = e.files.front();
+  request.landscape = e.landscape;
+  return true;
 }
 
 void Pump(int milliseconds) {

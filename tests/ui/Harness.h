@@ -34,6 +34,7 @@ class ScriptedPrompter : public win::Prompter {
     std::vector<int> choices;             // save: the lists' selections (empty: as asked)
     std::function<void()> during;         // runs while the prompt is "open"
     COLORREF color = CLR_INVALID;         // colour: the colour chosen (CLR_INVALID: as asked)
+    bool landscape = false;               // print dialogs: the orientation chosen (files: the printer)
   };
 
   void ExpectMessage(std::wstring text, win::Answer answer = win::Answer::Ok);

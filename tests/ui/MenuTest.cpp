@@ -23,7 +23,7 @@ TEST_F(MenuTest, TheMenuBarAndItsMenus) {
   EXPECT_EQ(Captions(form().MenuOf(command::kFileMenu)),
             (std::vector<std::wstring>{L"&New...\tCtrl+N", L"&Open...\tCtrl+O", L"&Re-Open", L"R&eload...", L"-",
                                        L"&Save\tCtrl+S", L"Save &As...", L"Sa&ve All", L"-", L"&Close", L"C&lose All",
-                                       L"-", L"&Print...\tCtrl+P", L"Printer Se&tup...", L"-", L"Open &Folder", L"-",
+                                       L"-", L"&Print...\tCtrl+P", L"Print Pre&view...", L"Printer Se&tup...", L"-", L"Open &Folder", L"-",
                                        L"F&ile Functions", L"-", L"Sen&d As Mail...", L"-", L"E&xit"}));
   EXPECT_EQ(Captions(form().MenuOf(command::kSearchMenu)),
             (std::vector<std::wstring>{L"&Find...\tCtrl+F", L"Find &Next\tF3", L"&Replace...\tCtrl+R", L"-",
@@ -58,8 +58,8 @@ TEST_F(MenuTest, OneRuleFeedsTheMenuItemAndTheToolButton) {
 
 TEST_F(MenuTest, CommandsThatAreNotAvailableStayDisabled) {
   Start();
-  EXPECT_FALSE(form().IsCommandEnabled(command::FileMenuPrint));
-  EXPECT_FALSE(form().RunCommand(command::FileMenuPrint));
+  EXPECT_FALSE(form().IsCommandEnabled(command::FileMenuSend));
+  EXPECT_FALSE(form().RunCommand(command::FileMenuSend));
   EXPECT_TRUE(form().IsCommandEnabled(command::FileMenuSaveAs));
 }
 

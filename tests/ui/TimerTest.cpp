@@ -3,13 +3,30 @@
 #include <shellapi.h>
 
 #include "command/CommandIds.h"
+#include "print/MyPrintDialog_win.h"
 #include "ui/Harness.h"
+#include "ui/TestPrinter.h"
 #include "win/Encoding.h"
 
 using namespace uitest;
 
 class TimerTest : public MainFormTest {
  protected:
+  // Print requests open the Print dialog on a test printer; the tests close it at once.
+  void SetUp() override {
+    MainFormTest::SetUp();
+    context_.makePrinter = [] { return std::make_unique<TestPrinter>(std::make_shared<TestPrinter::Log>()); };
+    win::Dialog::SetTestHook([this](win::Dialog& dialog) {
+      if (!dynamic_cast<print::TMyPrintDialog*>(&dialog)) return;
+      ++printDialogs_;
+      ::PostMessageW(dialog.hwnd(), WM_COMMAND, IDCANCEL, 0);
+    });
+  }
+  void TearDown() override {
+    win::Dialog::SetTestHook(nullptr);
+    MainFormTest::TearDown();
+  }
+  int printDialogs_ = 0;
   void HandOver(const std::wstring& records) {
     std::string bytes = ReadBytes(context_.paths.handOffPath) + win::ToAnsi(records);
     WriteBytes(context_.paths.handOffPath, bytes);
@@ -59,6 +76,7 @@ TEST_F(TimerTest, PrintRequestsAreRoutedAfterTheFilesOpen) {
   form().TimerTimer();
   EXPECT_EQ(form().documents().Active().fileName, a);
   EXPECT_EQ(form().printRequests, 1);
+  EXPECT_EQ(printDialogs_, 1);
   HandOver(a + L" ");
   form().TimerTimer();
   EXPECT_EQ(form().printRequests, 1);
@@ -99,6 +117,7 @@ TEST_F(TimerTest, CommandLinePrintAsksForPrinting) {
   context_.arguments = {L"/p", a};
   Start();
   EXPECT_EQ(form().printRequests, 1);
+  EXPECT_EQ(printDialogs_, 1);
 }
 
 TEST_F(TimerTest, TrayModeShowsAnIconThatComesBackWhenTheShellLosesIt) {

@@ -63,3 +63,25 @@ TEST(HandOff, CommandLinePrintCountsOnlyAtTheStart) {
   auto joined = TokenizeCommandLine({L"C:\\My", L"File.txt"}, ExistsIn({L"C:\\My File.txt"}));
   EXPECT_EQ(joined.names, std::vector<std::wstring>{L"C:\\My File.txt"});
 }
+
+TEST(HandOff, PrintToNamesItsFileThenAPrinterWhoseNameMayHoldSpaces) {
+  auto printers = ExistsIn({L"Office Laser 2"});
+  auto handed = TokenizeHandOff(Text(L"\"/pt\" \"C:\\x y.txt\" \"Office Laser 2\" \"winspool\" \"Ne01:\" "),
+                                ExistsIn({L"C:\\x y.txt"}), printers);
+  EXPECT_EQ(handed.names, std::vector<std::wstring>{L"C:\\x y.txt"});
+  EXPECT_EQ(handed.printer, L"Office Laser 2");
+  EXPECT_FALSE(handed.print) << "no dialog";
+
+  auto unknown = TokenizeHandOff(Text(L"/pt a.txt Nowhere "), ExistsIn({L"a.txt"}), printers);
+  EXPECT_EQ(unknown.names, std::vector<std::wstring>{L"a.txt"});
+  EXPECT_TRUE(unknown.printer.empty()) << "an unknown printer prints nothing";
+
+  auto line = TokenizeCommandLine({L"/pt", L"a.txt", L"Office Laser 2", L"winspool", L"LPT1:"}, ExistsIn({L"a.txt"}),
+                                  printers);
+  EXPECT_EQ(line.names, std::vector<std::wstring>{L"a.txt"});
+  EXPECT_EQ(line.printer, L"Office Laser 2");
+  EXPECT_FALSE(line.print);
+  auto plain = TokenizeCommandLine({L"/p", L"a.txt"}, ExistsIn({L"a.txt"}), printers);
+  EXPECT_TRUE(plain.print);
+  EXPECT_TRUE(plain.printer.empty());
+}

@@ -789,6 +789,42 @@ def sounds():
 # 16x16 strips
 # ==========================================================================
 
+# ==========================================================================
+# Orientation pictures of the Print dialog: a sheet upright and on its side.
+# The grey (192,192,192) around the sheet and the shadow (128,128,128) are the
+# shades the dialog turns into its own face and shadow colours.
+# ==========================================================================
+
+def orientation_picture(w, h, sheet_w, sheet_h):
+    cv = Canvas(w, h, (192, 192, 192))
+    x0, y0 = (w - sheet_w) // 2 - 1, (h - sheet_h) // 2 - 1
+    x1, y1 = x0 + sheet_w - 1, y0 + sheet_h - 1
+    cv.rect(x0 + 3, y0 + 3, x1 + 3, y1 + 3, (128, 128, 128))
+    cv.rect(x0, y0, x1, y1, (0, 0, 0))
+    cv.rect(x0 + 1, y0 + 1, x1 - 1, y1 - 1, WHITE)
+    fold = 8
+    for i in range(fold):
+        for x in range(x1 - fold + 1 + i, x1 + 1):
+            cv.set(x, y0 + i, (192, 192, 192))
+        cv.set(x1 - fold + i, y0 + i, (0, 0, 0))
+        cv.set(x1 - fold, y0 + i, (0, 0, 0))
+    cv.rect(x1 - fold, y0 + fold, x1, y0 + fold, (0, 0, 0))
+    cv.rect(x0 + 5, y0 + 4, x0 + 5 + (x1 - x0) // 3, y0 + 5, (36, 84, 190))
+    y = y0 + fold + 5
+    n = 0
+    while y < y1 - 4:
+        right = x1 - 5 if n % 4 != 3 else x0 + (x1 - x0) * 2 // 3
+        cv.rect(x0 + 5, y, right, y, (96, 96, 96))
+        y += 4
+        n += 1
+    return cv
+
+
+def orientation_pictures():
+    write_bmp(out("portrait.bmp"), orientation_picture(64, 72, 44, 58))
+    write_bmp(out("landscape.bmp"), orientation_picture(72, 64, 58, 44))
+
+
 def strips():
     write_bmp(out("toolbar.bmp"), hstack([f() for _, f in icons16.TOOLBAR]))
     write_bmp(out("tabstates.bmp"), hstack(icons16.tab_states()))
@@ -814,6 +850,7 @@ def main():
     sidebar_close()
     rulers()
     sounds()
+    orientation_pictures()
 
 
 if __name__ == "__main__":
