@@ -22,6 +22,7 @@
 #include "command/Command.h"
 #include "dialogs/HelpCommands_win.h"
 #include "favorites/Favorites_win.h"
+#include "format/Formatting_win.h"
 #include "notepad/NotepadCommands_win.h"
 #include "recovery/Journal_win.h"
 #include "textcmd/TextCommands_win.h"
@@ -51,6 +52,7 @@ class TMainForm : public win::Window, public workspace::Frame {
   // --- the subsystems
   workspace::Documents& documents() { return documents_; }
   textcmd::TextCommands& textCommands() { return textCommands_; }
+  format::Formatting& formatting() { return formatting_; }
   recovery::Journal& journal() { return journal_; }
   const command::Registry& commands() const { return commands_; }
 
@@ -168,6 +170,7 @@ class TMainForm : public win::Window, public workspace::Frame {
   dialogs::HelpCommands help_;
   workspace::Documents documents_;
   textcmd::TextCommands textCommands_;
+  format::Formatting formatting_;
   notepad::NotepadCommands notepadCommands_;
   favorites::Favorites favorites_;
   chrome::ToolBar toolBar_;

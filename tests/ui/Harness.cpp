@@ -117,14 +117,18 @@ bool ScriptedPrompter::SaveFile(win::FileRequest& request) {
   return true;
 }
 
-bool ScriptedPrompter::PickColor(win::ColorRequest&) {
+bool ScriptedPrompter::PickColor(win::ColorRequest& request) {
   Expected e{};
-  return Next(Expected::Kind::Color, L"", e) && e.accept;
+  if (!Next(Expected::Kind::Color, L"", e)) return false;
+  if (e.color) e.color(request);
+  return e.accept;
 }
 
-bool ScriptedPrompter::PickFont(win::FontRequest&) {
+bool ScriptedPrompter::PickFont(win::FontRequest& request) {
   Expected e{};
-  return Next(Expected::Kind::Font, L"", e) && e.accept;
+  if (!Next(Expected::Kind::Font, L"", e)) return false;
+  if (e.font) e.font(request);
+  return e.accept;
 }
 
 std::wstring ScriptedPrompter::BrowseFolder(const win::FolderRequest& request) {
