@@ -94,7 +94,7 @@ void FormatBar::CreateBoxes() {
     return control;
   };
   fontBox_ = box(CBS_DROPDOWNLIST, IDC_FB_FONT);
-  sizeBox_ = box(CBS_DROPDOWN, IDC_FB_SIZE);
+  sizeBox_ = box(CBS_DROPDOWN | CBS_AUTOHSCROLL, IDC_FB_SIZE);
   colorBox_ = box(CBS_DROPDOWNLIST, IDC_FB_COLOR);
   FillFonts();
   for (const wchar_t* size : kSizes)

@@ -65,14 +65,15 @@ class FormattingTest : public MainFormTest {
 
 TEST_F(FormattingTest, TheSelectionsFormattingIsMirroredInTheBarAndTheMenu) {
   Start();
-  OpenRich("{\\rtf1\\ansi{\\fonttbl{\\f0 Courier New;}{\\f1 Arial;}}\\f0\\fs20 plain "
+  OpenRich("{\\rtf1\\ansi{\\fonttbl{\\f0 Courier New;}{\\f1 Tahoma;}}\\f0\\fs20 plain "
            "{\\f1\\b\\fs28 bold}\\par\\qc centred\\par}");
   Select(6, 10);
   EXPECT_TRUE(bar().IsDown(BarButton::Bold));
   EXPECT_FALSE(bar().IsDown(BarButton::Italic));
   EXPECT_EQ(bar().SizeText(), L"14");
   ASSERT_NE(bar().SelectedFont(), nullptr);
-  EXPECT_EQ(bar().SelectedFont()->name, L"Arial");
+  EXPECT_EQ(bar().SelectedFont()->name, L"Tahoma");
+  for (const format::FontName& font : bar().Fonts()) EXPECT_NE(font.name, L"Marlett") << "no symbol fonts";
   EXPECT_TRUE(form().IsCommandChecked(command::FormatMenuBold));
   EXPECT_TRUE(form().IsCommandEnabled(command::FormatMenuBold));
   EXPECT_TRUE(bar().IsDown(BarButton::LeftAlign));
@@ -224,7 +225,7 @@ TEST_F(FormattingTest, FontSettingsTakeTheChosenFontWithoutMarkingModified) {
   std::wstring offered;
   choose.font = [&](win::FontRequest& request) {
     offered = request.font.lfFaceName;
-    lstrcpynW(request.font.lfFaceName, L"Arial", LF_FACESIZE);
+    lstrcpynW(request.font.lfFaceName, L"Tahoma", LF_FACESIZE);
     request.font.lfHeight = -::MulDiv(20, 96, 72);
     request.font.lfWeight = FW_BOLD;
     request.color = RGB(0, 0, 255);
@@ -233,7 +234,7 @@ TEST_F(FormattingTest, FontSettingsTakeTheChosenFontWithoutMarkingModified) {
   form().RunCommand(command::DocumentMenuFontSettings);
   EXPECT_EQ(offered, L"Courier New");
   workspace::FontSpec font = editor().DefaultFont();
-  EXPECT_EQ(font.name, L"Arial");
+  EXPECT_EQ(font.name, L"Tahoma");
   EXPECT_EQ(font.points, 20);
   EXPECT_TRUE(font.bold);
   EXPECT_EQ(font.color, RGB(0, 0, 255));
@@ -243,7 +244,7 @@ TEST_F(FormattingTest, FontSettingsTakeTheChosenFontWithoutMarkingModified) {
   cancel.accept = false;
   prompter_.Expect(cancel);
   form().RunCommand(command::DocumentMenuFontSettings);
-  EXPECT_EQ(editor().DefaultFont().name, L"Arial");
+  EXPECT_EQ(editor().DefaultFont().name, L"Tahoma");
 }
 
 TEST_F(FormattingTest, TheColourDialogKeepsItsCustomColoursOnOkOnly) {
@@ -349,7 +350,7 @@ TEST_F(FormattingTest, FormattingFromTheBarSurvivesASaveAndAReopen) {
   Select(0, 5);
   for (BarButton button : {BarButton::Bold, BarButton::Italic, BarButton::Underline, BarButton::StrikeOut})
     ClickButton(button);
-  ::SendMessageW(bar().FontComboBox(), CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"Arial"));
+  ::SendMessageW(bar().FontComboBox(), CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"Tahoma"));
   ::SendMessageW(bar().hwnd(), WM_COMMAND, MAKEWPARAM(IDC_FB_FONT, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(bar().FontComboBox()));
   TypeInSizeBox(L"16");
@@ -373,7 +374,7 @@ TEST_F(FormattingTest, FormattingFromTheBarSurvivesASaveAndAReopen) {
   CHARFORMAT2W chars = CharsAt(0, 5);
   EXPECT_EQ(chars.dwEffects & (CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE | CFE_STRIKEOUT),
             static_cast<DWORD>(CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE | CFE_STRIKEOUT));
-  EXPECT_STREQ(chars.szFaceName, L"Arial");
+  EXPECT_STREQ(chars.szFaceName, L"Tahoma");
   EXPECT_EQ(chars.yHeight, 320);
   EXPECT_EQ(chars.crTextColor, RGB(0, 0, 255));
   EXPECT_FALSE(CharsAt(6, 10).dwEffects & CFE_BOLD) << "the rest as it was";
