@@ -52,6 +52,9 @@ bool TColorForm::ShowAndWait(POINT screenPoint) {
                     screenPoint.y, kPaletteWidth, kPaletteHeight, main_, nullptr))
     return false;
   choiceMade_ = false;
+  // The colour box that opened us may still hold the mouse from its own drop-down:
+  // the palette's clicks must reach the palette.
+  ::ReleaseCapture();
   ::ShowWindow(hwnd(), SW_SHOW);
   ::SetFocus(hwnd());
   ::SetTimer(hwnd(), kActiveTimer, kActiveTimerMs, nullptr);

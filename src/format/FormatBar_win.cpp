@@ -103,6 +103,7 @@ void FormatBar::CreateBoxes() {
   info.cbSize = sizeof(info);
   if (::GetComboBoxInfo(sizeBox_, &info)) sizeEdit_ = info.hwndItem;
   if (sizeEdit_) ::SetWindowSubclass(sizeEdit_, &FormatBar::SizeEditProc, 1, reinterpret_cast<DWORD_PTR>(this));
+  ::SetWindowSubclass(colorBox_, &FormatBar::ColorBoxProc, 1, reinterpret_cast<DWORD_PTR>(this));
   SetBoxColor(boxColor_);
   SetBoxBackground(::GetSysColor(COLOR_WINDOW));
 }
@@ -307,8 +308,9 @@ void FormatBar::OnCommand(unsigned id, unsigned code, HWND control) {
         break;
     }
   } else if (control == colorBox_ && code == CBN_DROPDOWN) {
-    if (colorDropAttached_) ::PostMessageW(hwnd(), kOpenPalette, 0, 0);
+    // The empty list closes before the palette opens in its place.
     ::PostMessageW(colorBox_, CB_SHOWDROPDOWN, FALSE, 0);
+    if (colorDropAttached_) ::PostMessageW(hwnd(), kOpenPalette, 0, 0);
   }
 }
 
@@ -343,6 +345,22 @@ LRESULT CALLBACK FormatBar::SizeEditProc(HWND hwnd, UINT message, WPARAM wParam,
   if (message == WM_CHAR && wParam == L'\r') return 0;
   if (message == WM_GETDLGCODE && lParam && reinterpret_cast<MSG*>(lParam)->wParam == VK_RETURN) return DLGC_WANTALLKEYS;
   if (message == WM_NCDESTROY) ::RemoveWindowSubclass(hwnd, &FormatBar::SizeEditProc, 1);
+  return ::DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK FormatBar::ColorBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                         DWORD_PTR data) {
+  auto* bar = reinterpret_cast<FormatBar*>(data);
+  // The palette opens instead of the box's own (empty) list, which would hold the
+  // mouse while it is down and keep the palette's clicks from the palette.
+  bool opens = message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK ||
+               (message == WM_KEYDOWN && wParam == VK_F4) ||
+               (message == WM_SYSKEYDOWN && (wParam == VK_DOWN || wParam == VK_UP));
+  if (opens) {
+    if (bar->colorDropAttached_) ::PostMessageW(bar->hwnd(), kOpenPalette, 0, 0);
+    return 0;
+  }
+  if (message == WM_NCDESTROY) ::RemoveWindowSubclass(hwnd, &FormatBar::ColorBoxProc, 1);
   return ::DefSubclassProc(hwnd, message, wParam, lParam);
 }
 

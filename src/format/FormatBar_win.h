@@ -82,6 +82,8 @@ class FormatBar : public win::Window {
   void OnCommand(unsigned id, unsigned code, HWND control);
   LRESULT OnNotify(NMHDR& header);
   LRESULT OnControlColor(HDC dc, HWND control);
+  static LRESULT CALLBACK ColorBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                       DWORD_PTR data);
   static LRESULT CALLBACK SizeEditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                        DWORD_PTR data);
 
