@@ -39,12 +39,12 @@ bool AnotherProgramActive() {
 void TColorForm::SetTestHook(std::function<void(TColorForm&)> hook) { TestHook() = std::move(hook); }
 
 TColorForm::TColorForm(HWND mainWindow, COLORREF defaultColor, const std::array<std::uint32_t, 16>& custom,
-                       std::function<bool(HWND, COLORREF&)> moreColors)
-    : main_(mainWindow), defaultColor_(defaultColor), cells_(PaletteLayout(custom)), moreColors_(std::move(moreColors)) {}
-
-TColorForm::~TColorForm() {
-  if (hwnd()) ::DestroyWindow(hwnd());
-}
+                       std::function<bool(HWND, COLORREF&)> moreColors, std::function<void()> onHelp)
+    : main_(mainWindow),
+      defaultColor_(defaultColor),
+      cells_(PaletteLayout(custom)),
+      moreColors_(std::move(moreColors)),
+      onHelp_(std::move(onHelp)) {}
 
 bool TColorForm::ShowAndWait(POINT screenPoint) {
   RegisterClassOnce(kClassName, CS_DROPSHADOW, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
@@ -204,6 +204,7 @@ LRESULT TColorForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_KEYDOWN:
       if (wParam == VK_ESCAPE) ::ShowWindow(hwnd(), SW_HIDE);
+      if (wParam == VK_F1 && onHelp_) onHelp_();
       return 0;
     case WM_ACTIVATE:
       // The main window keeps its active title bar while the palette is up.

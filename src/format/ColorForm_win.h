@@ -16,11 +16,10 @@ namespace format {
 
 class TColorForm : public win::Window {
  public:
-  // `moreColors` runs the colour dialog (owned by `owner`) from `color`; true when the
+  // `onHelp` shows the palette's help topic (F1). `moreColors` runs the colour dialog (owned by `owner`) from `color`; true when the
   // user confirmed.
   TColorForm(HWND mainWindow, COLORREF defaultColor, const std::array<std::uint32_t, 16>& custom,
-             std::function<bool(HWND owner, COLORREF& color)> moreColors);
-  ~TColorForm() override;
+             std::function<bool(HWND owner, COLORREF& color)> moreColors, std::function<void()> onHelp = {});
 
   // Shows the palette with its top left corner at `screenPoint` and handles window
   // messages until it hides. True when a colour was chosen (see Chosen).
@@ -49,6 +48,7 @@ class TColorForm : public win::Window {
   COLORREF defaultColor_;
   std::vector<PaletteCell> cells_;
   std::function<bool(HWND, COLORREF&)> moreColors_;
+  std::function<void()> onHelp_;
   COLORREF chosen_ = 0;
   bool choiceMade_ = false;
   int hotTag_ = kNoTag;

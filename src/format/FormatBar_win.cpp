@@ -376,6 +376,9 @@ LRESULT FormatBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSTATIC:
       if (LRESULT brush = OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) return brush;
       break;
+    case WM_HELP:
+      events_.BarHelp();
+      return TRUE;
     case kOpenPalette:
       events_.ColorClick();
       return 0;

@@ -28,6 +28,8 @@ class FormatBarEvents {
   virtual void ButtonClick(BarButton button) = 0;
   // The pointer moved over a button (empty: it left).
   virtual void BarHint(const std::wstring& hint) = 0;
+  // F1 in one of the boxes.
+  virtual void BarHelp() = 0;
 
  protected:
   ~FormatBarEvents() = default;

@@ -282,7 +282,8 @@ void Formatting::ColorClick() {
     TColorForm palette(frame_.Window(), Editor().DefaultFont().color, PaletteCustomColors(frame_.Profile()),
                        [this](HWND owner, COLORREF& color) {
                          return PickColorWithCustomColors(frame_.Prompter(), frame_.Profile(), owner, color, true);
-                       });
+                       },
+                       [this] { frame_.ShowHelpTopic(kHelpTopic); });
     // Just below the colour box.
     RECT box{};
     ::GetWindowRect(bar_.ColorBox(), &box);

@@ -55,6 +55,8 @@ class Formatting : private FormatBarEvents {
  private:
   void RegisterCommands(command::Registry& commands);
   void BarHint(const std::wstring& hint) override;
+  void BarHelp() override { frame_.ShowHelpTopic(kHelpTopic); }
+  static constexpr int kHelpTopic = 10;
   workspace::RichEditor& Editor() { return documents_.ActiveEditor(); }
   bool IsRich();
   // The format bar's and the Rich Text menu's handlers do nothing while the window is
