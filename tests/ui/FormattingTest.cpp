@@ -223,7 +223,7 @@ TEST_F(FormattingTest, FontSettingsTakeTheChosenFontWithoutMarkingModified) {
   Start();
   ScriptedPrompter::Expected choose{ScriptedPrompter::Expected::Kind::Font};
   std::wstring offered;
-  choose.font = [&](win::FontRequest& request) {
+  choose.onFont = [&](win::FontRequest& request) {
     offered = request.font.lfFaceName;
     lstrcpynW(request.font.lfFaceName, L"Tahoma", LF_FACESIZE);
     request.font.lfHeight = -::MulDiv(20, 96, 72);
@@ -252,7 +252,7 @@ TEST_F(FormattingTest, TheColourDialogKeepsItsCustomColoursOnOkOnly) {
   Start();
   ScriptedPrompter::Expected cancel{ScriptedPrompter::Expected::Kind::Color};
   cancel.accept = false;
-  cancel.color = [](win::ColorRequest& request) { request.custom[0] = RGB(1, 2, 3); };
+  cancel.onColor = [](win::ColorRequest& request) { request.custom[0] = RGB(1, 2, 3); };
   prompter_.Expect(cancel);
   COLORREF before = form().documents().Active().background;
   form().RunCommand(command::DocumentMenuBackgroundColor);
@@ -261,7 +261,7 @@ TEST_F(FormattingTest, TheColourDialogKeepsItsCustomColoursOnOkOnly) {
 
   ScriptedPrompter::Expected ok{ScriptedPrompter::Expected::Kind::Color};
   win::ColorRequest asked;
-  ok.color = [&](win::ColorRequest& request) {
+  ok.onColor = [&](win::ColorRequest& request) {
     asked = request;
     request.custom[2] = RGB(0xAB, 0xCD, 0xEF);
     request.color = RGB(200, 220, 240);

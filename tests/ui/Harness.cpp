@@ -120,14 +120,14 @@ bool ScriptedPrompter::SaveFile(win::FileRequest& request) {
 bool ScriptedPrompter::PickColor(win::ColorRequest& request) {
   Expected e{};
   if (!Next(Expected::Kind::Color, L"", e)) return false;
-  if (e.color) e.color(request);
+  if (e.onColor) e.onColor(request);
   return e.accept;
 }
 
 bool ScriptedPrompter::PickFont(win::FontRequest& request) {
   Expected e{};
   if (!Next(Expected::Kind::Font, L"", e)) return false;
-  if (e.font) e.font(request);
+  if (e.onFont) e.onFont(request);
   return e.accept;
 }
 

@@ -33,8 +33,8 @@ class ScriptedPrompter : public win::Prompter {
     int filterIndex = 0;                  // 0: leave as asked
     std::vector<int> choices;             // save: the lists' selections (empty: as asked)
     std::function<void()> during;         // runs while the prompt is "open"
-    std::function<void(win::ColorRequest&)> color;  // colour dialog: what the user does in it
-    std::function<void(win::FontRequest&)> font;    // font dialog: what the user does in it
+    std::function<void(win::ColorRequest&)> onColor;  // colour dialog: what the user does in it
+    std::function<void(win::FontRequest&)> onFont;    // font dialog: what the user does in it
   };
 
   void ExpectMessage(std::wstring text, win::Answer answer = win::Answer::Ok);
