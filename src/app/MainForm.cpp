@@ -92,6 +92,7 @@ TMainForm::TMainForm(AppContext& context)
             }),
       documents_(*this, commands_),
       textCommands_(*this, documents_, commands_),
+      formatting_(*this, documents_, commands_),
       notepadCommands_(*this, documents_, commands_),
       favorites_(*this, documents_, commands_),
       fileFunctions_(*this, documents_, commands_,
@@ -122,6 +123,8 @@ TMainForm::TMainForm(AppContext& context)
   toolBar_.onHint = [this](const std::wstring& hint) {
     if (statusBarHints_) ShowHint(hint);
   };
+  formatting_.onHint = toolBar_.onHint;
+  documents_.onSelectionChange = [this] { formatting_.MemoSelectionChange(); };
 }
 
 win::Prompter& TMainForm::Prompter() { return *guardedPrompter_; }
@@ -192,11 +195,8 @@ void TMainForm::FormCreate() {
 
 void TMainForm::CreateBars() {
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
-  DWORD barStyle = WS_CHILD | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN |
-                   CCS_NODIVIDER;
   toolBar_.Create(hwnd());
-  formatBar_ = ::CreateWindowExW(0, TOOLBARCLASSNAMEW, L"", barStyle, 0, 0, 0, 0, hwnd(), nullptr, instance, nullptr);
-  ::SendMessageW(formatBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  formatBar_ = formatting_.CreateBar(hwnd());
   topSplitter_ = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_ETCHEDHORZ, 0, 0, 0, kTopSplitterHeight, hwnd(),
                                    nullptr, instance, nullptr);
   bool showToolBar = profile().Read(keys::ShowToolBar);
@@ -257,7 +257,7 @@ void TMainForm::LayoutFrame() {
   std::vector<win::DockItem> items = {
       {win::Dock::Top, Visible(topSplitter_) ? kTopSplitterHeight : 0},
       {win::Dock::Top, BarHeight(toolBar)},
-      {win::Dock::Top, BarHeight(formatBar_)},
+      {win::Dock::Top, formatting_.BarHeight()},
       {win::Dock::Bottom, statusHeight},
       {win::Dock::Fill, 0},
   };

@@ -24,6 +24,7 @@
 #include "dialogs/SettingsCommands_win.h"
 #include "favorites/Favorites_win.h"
 #include "filefunc/FileFunctions_win.h"
+#include "format/Formatting_win.h"
 #include "notepad/NotepadCommands_win.h"
 #include "print/Printing_win.h"
 #include "recovery/Journal_win.h"
@@ -56,6 +57,7 @@ class TMainForm : public win::Window, public workspace::Frame, public dialogs::S
   favorites::Favorites& favorites() { return favorites_; }
   textcmd::TextCommands& textCommands() { return textCommands_; }
   filefunc::FileFunctions& fileFunctions() { return fileFunctions_; }
+  format::Formatting& formatting() { return formatting_; }
   recovery::Journal& journal() { return journal_; }
   print::Printing& printing() { return printing_; }
   const command::Registry& commands() const { return commands_; }
@@ -182,6 +184,7 @@ class TMainForm : public win::Window, public workspace::Frame, public dialogs::S
   dialogs::HelpCommands help_;
   workspace::Documents documents_;
   textcmd::TextCommands textCommands_;
+  format::Formatting formatting_;
   notepad::NotepadCommands notepadCommands_;
   favorites::Favorites favorites_;
   filefunc::FileFunctions fileFunctions_;

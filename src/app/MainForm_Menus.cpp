@@ -132,7 +132,9 @@ void TMainForm::RefreshMenu(TopMenu menu) {
 void TMainForm::CommandStatesChanged() {
   // The rules look at the active document; between closing the last one and making
   // the next there is none.
-  if (documents_.Slot(documents_.ActiveSlot)) toolBar_.Refresh();
+  if (!documents_.Slot(documents_.ActiveSlot)) return;
+  toolBar_.Refresh();
+  formatting_.RefreshBar();
 }
 
 void TMainForm::ShowPopupMenu(unsigned menu, POINT screenPoint) {

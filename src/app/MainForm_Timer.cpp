@@ -66,6 +66,7 @@ void TMainForm::FirstTickSetUp() {
   documents_.LoadFileTypes();
   showHints_ = profile().Read(keys::ShowHints);
   toolBar_.showTips = showHints_;
+  formatting_.SetShowTips(showHints_);
   documents_.PlaySoundsOn = profile().Read(keys::PlaySounds);
   if (profile().Read(keys::AlwaysOnTop)) ViewMenuAlwaysOnTopClick(Sender{command::ViewMenuAlwaysOnTop});
   if (profile().Read(keys::StatusBarHints)) HelpMenuStatusBarHintsClick(Sender{command::HelpMenuStatusBarHints});

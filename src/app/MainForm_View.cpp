@@ -65,6 +65,7 @@ void TMainForm::ViewMenuAlwaysOnTopClick(const Sender&) {
 void TMainForm::HelpMenuShowHintsClick(const Sender&) {
   showHints_ = !showHints_;
   toolBar_.showTips = showHints_;
+  formatting_.SetShowTips(showHints_);
 }
 
 void TMainForm::HelpMenuStatusBarHintsClick(const Sender&) {

@@ -221,7 +221,9 @@ int Documents::CaretColumn() {
 void Documents::MemoSelectionChange() {
   if (!slots_[static_cast<size_t>(ActiveSlot)]) return;
   frame_.SetStatusText(0, win::ToText(CaretLine() + 1) + L":" + win::ToText(CaretColumn() + 1));
-  if (!refreshDeferred_) frame_.CommandStatesChanged();
+  if (refreshDeferred_) return;
+  frame_.CommandStatesChanged();
+  if (onSelectionChange) onSelectionChange();
 }
 
 void Documents::MemoChange(int slot) {

@@ -46,6 +46,8 @@ class Documents : public DocumentHost {
   // cleared after (loading with an empty name).
   std::function<bool(const std::wstring& name)> refuseLoad;
   std::function<void(const std::wstring& name, bool rich)> loading;
+  // The active editor's selection moved (after the caret panel and the command states).
+  std::function<void()> onSelectionChange;
   // Keys typed in any editor that other subsystems act on; true when handled there.
   std::function<bool(WPARAM key)> onEditorKey;
 

@@ -119,14 +119,17 @@ bool ScriptedPrompter::SaveFile(win::FileRequest& request) {
 
 bool ScriptedPrompter::PickColor(win::ColorRequest& request) {
   Expected e{};
-  if (!Next(Expected::Kind::Color, L"", e) || !e.accept) return false;
+  if (!Next(Expected::Kind::Color, L"", e)) return false;
   if (e.color != CLR_INVALID) request.color = e.color;
-  return true;
+  if (e.onColor) e.onColor(request);
+  return e.accept;
 }
 
-bool ScriptedPrompter::PickFont(win::FontRequest&) {
+bool ScriptedPrompter::PickFont(win::FontRequest& request) {
   Expected e{};
-  return Next(Expected::Kind::Font, L"", e) && e.accept;
+  if (!Next(Expected::Kind::Font, L"", e)) return false;
+  if (e.onFont) e.onFont(request);
+  return e.accept;
 }
 
 std::wstring ScriptedPrompter::BrowseFolder(const win::FolderRequest& request) {

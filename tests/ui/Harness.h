@@ -35,6 +35,8 @@ class ScriptedPrompter : public win::Prompter {
     std::function<void()> during;         // runs while the prompt is "open"
     COLORREF color = CLR_INVALID;         // colour: the colour chosen (CLR_INVALID: as asked)
     bool landscape = false;               // print dialogs: the orientation chosen (files: the printer)
+    std::function<void(win::ColorRequest&)> onColor;  // colour dialog: what the user does in it
+    std::function<void(win::FontRequest&)> onFont;    // font dialog: what the user does in it
   };
 
   void ExpectMessage(std::wstring text, win::Answer answer = win::Answer::Ok);

@@ -1349,3 +1349,86 @@ FAVORITES_EDITOR = [
     folder, doc_page, separator_item, placeholder, missing_favorite,
     tb_delete_file, tb_properties, tb_exit,
 ]
+
+
+# --- the format bar: styles, alignments and bullets ------------------------
+
+def fb_bold():
+    return compose([
+        "................", "................",
+        "...NNNNNNNN.....", "....NNN..NNN....", "....NNN..NNN....", "....NNN..NNN....",
+        "....NNNNNNN.....", "....NNN..NNN....", "....NNN...NNN...", "....NNN...NNN...",
+        "....NNN..NNN....", "...NNNNNNNN.....",
+        "................", "................", "................", "................",
+    ])
+
+
+def fb_italic():
+    return compose([
+        "................", "................",
+        "......NNNNNN....", "........NN......", "........NN......", ".......NN.......",
+        ".......NN.......", "......NN........", "......NN........", ".....NN.........",
+        ".....NN.........", "...NNNNNN.......",
+        "................", "................", "................", "................",
+    ])
+
+
+def fb_underline():
+    return compose([
+        "................",
+        "...NNN....NNN...", "....N......N....", "....N......N....", "....N......N....",
+        "....N......N....", "....N......N....", "....N......N....", "....NN....NN....",
+        ".....NNNNNN.....", "................",
+        "...NNNNNNNNNN...",
+        "................", "................", "................", "................",
+    ])
+
+
+def fb_strike_out():
+    return compose([
+        "................", "................",
+        ".....NNNNN......", "....NN...NN.....", "....NN..........", ".....NNN........",
+        "..rrrrrrrrrrrr..", "........NNN.....", "..........NN....", "....NN...NN.....",
+        ".....NNNNN......",
+        "................", "................", "................", "................", "................",
+    ])
+
+
+def _align(offsets):
+    rows = ["................"] * 16
+    for n, (start, length) in enumerate(offsets):
+        y = 2 + 2 * n
+        rows[y] = "." * start + "k" * length + "." * (16 - start - length)
+    return compose(rows)
+
+
+def fb_left():
+    return _align([(1, 14), (1, 9), (1, 12), (1, 7), (1, 14), (1, 10)])
+
+
+def fb_center():
+    return _align([(1, 14), (4, 8), (2, 12), (5, 6), (1, 14), (3, 10)])
+
+
+def fb_right():
+    return _align([(1, 14), (6, 9), (3, 12), (8, 7), (1, 14), (5, 10)])
+
+
+def fb_bullets():
+    rows = ["................"] * 16
+    for y in (2, 7, 12):
+        rows[y] = ".BB............."
+        rows[y + 1] = ".BB..kkkkkkkkkk."
+    return compose(rows)
+
+
+FORMATBAR = [
+    ("Bold", fb_bold),
+    ("Italic", fb_italic),
+    ("Underline", fb_underline),
+    ("Strike Out", fb_strike_out),
+    ("Align Left", fb_left),
+    ("Center", fb_center),
+    ("Align Right", fb_right),
+    ("Bullets", fb_bullets),
+]

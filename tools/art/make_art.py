@@ -827,6 +827,7 @@ def orientation_pictures():
 
 def strips():
     write_bmp(out("toolbar.bmp"), hstack([f() for _, f in icons16.TOOLBAR]))
+    write_bmp(out("formatbar.bmp"), hstack([f() for _, f in icons16.FORMATBAR]))
     write_bmp(out("tabstates.bmp"), hstack(icons16.tab_states()))
     write_bmp(out("misc.bmp"), hstack([icons16.folder(), icons16.doc_page(),
                                        icons16.placeholder()]))
