@@ -17,6 +17,7 @@
 #include "app/OpeningQueue_win.h"
 #include "app/MenuLayout.h"
 #include "chrome/MenuPictures_win.h"
+#include "chrome/Ruler_win.h"
 #include "chrome/ToolBar_win.h"
 #include "chrome/Tray_win.h"
 #include "command/Command.h"
@@ -24,6 +25,7 @@
 #include "favorites/Favorites_win.h"
 #include "notepad/NotepadCommands_win.h"
 #include "recovery/Journal_win.h"
+#include "sidebar/SideBar_win.h"
 #include "textcmd/TextCommands_win.h"
 #include "win/Handles.h"
 #include "win/Window.h"
@@ -52,6 +54,8 @@ class TMainForm : public win::Window, public workspace::Frame {
   workspace::Documents& documents() { return documents_; }
   textcmd::TextCommands& textCommands() { return textCommands_; }
   recovery::Journal& journal() { return journal_; }
+  sidebar::SideBar& sideBar() { return sideBar_; }
+  chrome::Ruler& ruler() { return ruler_; }
   const command::Registry& commands() const { return commands_; }
 
   // --- what every subsystem may ask of the frame
@@ -114,7 +118,6 @@ class TMainForm : public win::Window, public workspace::Frame {
   void ViewMenuToolBarClick(const Sender&);
   void ViewMenuFormatBarClick(const Sender&);
   void ViewMenuStatusBarClick(const Sender&);
-  void ViewMenuRulerClick(const Sender&);
   void ViewMenuAlwaysOnTopClick(const Sender&);
   void HelpMenuShowHintsClick(const Sender&);
   void HelpMenuStatusBarHintsClick(const Sender&);
@@ -170,8 +173,10 @@ class TMainForm : public win::Window, public workspace::Frame {
   textcmd::TextCommands textCommands_;
   notepad::NotepadCommands notepadCommands_;
   favorites::Favorites favorites_;
+  sidebar::SideBar sideBar_;
   chrome::ToolBar toolBar_;
   chrome::Tray tray_;
+  chrome::Ruler ruler_;
   chrome::MenuPictures menuPictures_;
   recovery::Journal journal_;
   OpeningQueue opening_;
@@ -180,9 +185,6 @@ class TMainForm : public win::Window, public workspace::Frame {
   bool busy_ = false;
   bool firstTick_ = true;
   bool printDialogOpen_ = false;
-  int sideBarState_ = 0;
-  int sideBarWidth_ = 91;
-  bool rulerShown_ = false;
   bool alwaysOnTop_ = false;
   bool statusBarHints_ = false;
   bool showHints_ = true;

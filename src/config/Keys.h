@@ -75,6 +75,14 @@ inline constexpr FlagKey EditorWordWrap{kEditor, L"WordWrap", false};
 inline constexpr IntKey SideBarState{kSideBar, L"State", 0};
 inline constexpr IntKey SideBarWidth{kSideBar, L"Width", 91};
 inline constexpr FlagKey SideBarRightSide{kSideBar, L"RightSide", false};
+inline constexpr ColorKey SideBarBGColor{kSideBar, L"BGColor", L"clWhite"};
+inline constexpr ColorKey SideBarColor{kSideBar, L"Color", L"clBlack"};
+inline constexpr IntKey SideBarSize{kSideBar, L"Size", 8};
+inline constexpr TextKey SideBarFont{kSideBar, L"Font", L"MS Sans Serif", 260};
+inline constexpr FlagKey SideBarBold{kSideBar, L"Bold", false};
+inline constexpr FlagKey SideBarItalic{kSideBar, L"Italic", false};
+inline constexpr FlagKey SideBarUnderline{kSideBar, L"Underline", false};
+inline constexpr FlagKey SideBarStrikeOut{kSideBar, L"StrikeOut", false};
 
 // ReOpenLast
 inline constexpr IntKey ReOpenCount{kReOpenLast, L"Count", 0};

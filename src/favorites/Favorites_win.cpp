@@ -188,6 +188,7 @@ void Favorites::FavoritesMenuAddClick(const Sender&) {
     return;
   }
   BuildFavoritesMenu();
+  if (onChanged) onChanged();
 }
 
 }  // namespace favorites

@@ -26,6 +26,8 @@ class Favorites {
   void SetMenus(HMENU menuBar, HMENU favoritesMenu, HMENU viewMenu);
   // Menu pictures: a menu item shows a picture of the menu strip.
   std::function<void(HMENU menu, unsigned id, int picture)> setMenuPicture;
+  // A favorite was added to the store (the side bar's favorites view follows).
+  std::function<void()> onChanged;
 
   // Reads the store (writing the default one when it is missing) and builds the menu.
   void BuildFavoritesMenu();
