@@ -38,8 +38,9 @@ TEST(Ruler, TheFillDoesNothingOnBorderOrOutsideAndEndsWithTheBordersColour) {
   EXPECT_EQ(pixels, (std::vector<std::uint32_t>{0, 5, 5, 0}));
   FloodFill(pixels, 2, 2, 5, 5, 7, 0);
   EXPECT_EQ(pixels, (std::vector<std::uint32_t>{0, 5, 5, 0}));
-  FloodFill(pixels, 2, 2, 1, 0, 0, 0);
-  EXPECT_EQ(pixels, (std::vector<std::uint32_t>{0, 5, 5, 0}));
   FloodFill(pixels, 3, 3, 1, 0, 7, 0);  // fewer pixels than the size says
   EXPECT_EQ(pixels, (std::vector<std::uint32_t>{0, 5, 5, 0}));
+  // Filling with the border's own colour fills the one area and stops.
+  FloodFill(pixels, 2, 2, 1, 0, 0, 0);
+  EXPECT_EQ(pixels, (std::vector<std::uint32_t>{0, 0, 5, 0}));
 }
