@@ -131,7 +131,7 @@ TEST_F(SideBarTest, OnTheRightThePaneEndsThePageWithItsSplitterBeforeItOnEveryTa
   EXPECT_EQ(splitter.right, pane.left);
   EXPECT_EQ(splitter.right - splitter.left, 3);
 
-  form().RunCommand(command::FileMenuNew);
+  form().documents().NewDocument(0, L"txt");
   EXPECT_EQ(::GetParent(bar().hwnd()), Page());
   EXPECT_EQ(::GetParent(bar().SplitterWindow()), Page());
   EXPECT_EQ(InPage(bar().hwnd()).right, page.right);
@@ -209,7 +209,7 @@ TEST_F(SideBarTest, TheRulerSwitchesUnitsOnAClickAndFollowsTheActiveTab) {
   EXPECT_EQ(ruler.Hint(), L"Inches");
   EXPECT_EQ(IniValue(L"Main", L"RulerStyle"), L"0");
 
-  form().RunCommand(command::FileMenuNew);
+  form().documents().NewDocument(0, L"txt");
   EXPECT_EQ(::GetParent(ruler.hwnd()), form().documents().Active().panel);
   form().RunCommand(command::ViewMenuRuler);
   EXPECT_FALSE(::IsWindowVisible(ruler.hwnd()));
