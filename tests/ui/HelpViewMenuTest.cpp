@@ -23,6 +23,10 @@ TEST_F(HelpViewMenuTest, WhatsNewOpensInCourierNewEightWithoutWordWrap) {
   EXPECT_FALSE(editor().WordWrap());
   EXPECT_FALSE(editor().Modified());
 
+  prompter_.ExpectMessage(L"The help file \"" + form().Paths().helpPath + L"\" was not found.");
+  form().RunCommand(command::HelpMenuContents);
+  EXPECT_EQ(prompter_.Pending(), 0u);
+
   form().RunCommand(command::HelpMenuHomepage);
   ASSERT_EQ(opened_.size(), 1u);
   EXPECT_EQ(opened_[0].rfind(L"https://", 0), 0u);

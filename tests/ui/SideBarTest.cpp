@@ -167,6 +167,20 @@ TEST_F(SideBarTest, ViewAndWidthAreKeptAcrossRunsAndUnusableValuesFallBack) {
   EXPECT_EQ(IniValue(L"SideBar", L"State"), L"0");
 }
 
+TEST_F(SideBarTest, AnUnusableLookFallsBackToTheDefaults) {
+  WriteIni("[SideBar]\r\nState=1\r\nBGColor=clNoSuch\r\nColor=$000000FF\r\nSize=0\r\nFont=No Such Font\r\n"
+           "Bold=1\r\n");
+  Start();
+  EXPECT_EQ(TreeView_GetBkColor(bar().TreeWindow()), static_cast<COLORREF>(RGB(255, 255, 255)));
+  EXPECT_EQ(TreeView_GetTextColor(bar().TreeWindow()), static_cast<COLORREF>(RGB(255, 0, 0)));
+  auto font = reinterpret_cast<HFONT>(::SendMessageW(bar().TreeWindow(), WM_GETFONT, 0, 0));
+  LOGFONTW look{};
+  ASSERT_TRUE(::GetObjectW(font, sizeof(look), &look));
+  EXPECT_EQ(look.lfWeight, FW_BOLD);
+  EXPECT_LT(look.lfHeight, 0) << "size 0 gives the default size, not the system's pick";
+  EXPECT_EQ(TreeItems().size(), 2u);
+}
+
 TEST_F(SideBarTest, ChoosingAFontKeepsAPlainDocumentUnmodified) {
   Start();
   form().documents().OpenDocument(MakeFile(L"plain.txt", "text"));
