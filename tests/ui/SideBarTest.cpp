@@ -152,9 +152,16 @@ TEST_F(SideBarTest, ViewAndWidthAreKeptAcrossRunsAndUnusableValuesFallBack) {
   EXPECT_EQ(bar().State(), sidebar::View::RecentDocuments);
   EXPECT_EQ(InPage(bar().hwnd()).left, 0);
   EXPECT_EQ(InPage(bar().hwnd()).right, 150);
+  // Dragging the splitter 40 pixels to the right widens the pane by as much.
+  HWND splitter = bar().SplitterWindow();
+  ::SendMessageW(splitter, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, 5));
+  ::SendMessageW(splitter, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(41, 5));
+  ::SendMessageW(splitter, WM_LBUTTONUP, 0, MAKELPARAM(41, 5));
+  EXPECT_EQ(InPage(bar().hwnd()).right, 190);
+  EXPECT_EQ(InPage(splitter).left, 190);
   Exit();
   EXPECT_EQ(IniValue(L"SideBar", L"State"), L"2");
-  EXPECT_EQ(IniValue(L"SideBar", L"Width"), L"150");
+  EXPECT_EQ(IniValue(L"SideBar", L"Width"), L"190");
 
   WriteIni("[SideBar]\r\nState=9\r\nWidth=100000\r\n");
   Start();
