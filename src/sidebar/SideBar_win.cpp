@@ -212,6 +212,8 @@ void SideBar::SlotClosing(int slot) {
 }
 
 void SideBar::CloseSideBarButtonClick() {
+  HWND focus = ::GetFocus();
+  bool hadFocus = focus && (focus == hwnd() || ::IsChild(hwnd(), focus));
   HWND page = ::GetParent(hwnd());
   ::ShowWindow(hwnd(), SW_HIDE);
   ::ShowWindow(splitter_.hwnd(), SW_HIDE);
@@ -221,6 +223,8 @@ void SideBar::CloseSideBarButtonClick() {
   placed_ = false;
   state_ = View::Closed;
   ClearViews();
+  // Typing goes on in the document rather than nowhere.
+  if (hadFocus) documents_.FocusActiveEditor();
   frame_.CommandStatesChanged();
 }
 
