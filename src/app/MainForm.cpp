@@ -94,6 +94,11 @@ TMainForm::TMainForm(AppContext& context)
       textCommands_(*this, documents_, commands_),
       notepadCommands_(*this, documents_, commands_),
       favorites_(*this, documents_, commands_),
+      fileFunctions_(*this, documents_, commands_,
+                     [this](const std::wstring& target, const std::wstring& directory, int show) {
+                       if (context_.shellOpen) context_.shellOpen(target, directory, show);
+                     }),
+      settings_(*this, *this, commands_),
       sideBar_(*this, documents_, commands_),
       toolBar_(*context.profile, commands_),
       tray_(*this, commands_, [this] { RestoreApplication(); }),
@@ -185,17 +190,7 @@ void TMainForm::FormCreate() {
   busy_ = false;
   firstTick_ = true;
 
-  int icon = profile().Read(keys::Icon);
-  if (icon >= 0 && icon < 1000) {
-    HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    appIcon_.reset(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP_BASE + icon), IMAGE_ICON,
-                                                    ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON), 0)));
-    appIconSmall_.reset(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP_BASE + icon), IMAGE_ICON,
-                                                         ::GetSystemMetrics(SM_CXSMICON),
-                                                         ::GetSystemMetrics(SM_CYSMICON), 0)));
-    if (appIcon_) ::SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon_.get()));
-    if (appIconSmall_) ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIconSmall_.get()));
-  }
+  SetAppIcon(profile().Read(keys::Icon));
 
   BuildMenus();
   favorites_.SetMenus(menuBar_, topMenus_[kFavoritesMenu], topMenus_[kViewMenu]);

@@ -22,7 +22,9 @@
 #include "chrome/Tray_win.h"
 #include "command/Command.h"
 #include "dialogs/HelpCommands_win.h"
+#include "dialogs/SettingsCommands_win.h"
 #include "favorites/Favorites_win.h"
+#include "filefunc/FileFunctions_win.h"
 #include "notepad/NotepadCommands_win.h"
 #include "recovery/Journal_win.h"
 #include "sidebar/SideBar_win.h"
@@ -37,7 +39,7 @@ namespace app {
 using command::Sender;
 using command::TopMenu;
 
-class TMainForm : public win::Window, public workspace::Frame {
+class TMainForm : public win::Window, public workspace::Frame, public dialogs::SettingsHost {
  public:
   static constexpr UINT_PTR kMainTimer = 1;
   static constexpr UINT_PTR kTrayTimer = chrome::Tray::kTimer;
@@ -53,6 +55,7 @@ class TMainForm : public win::Window, public workspace::Frame {
   // --- the subsystems
   workspace::Documents& documents() { return documents_; }
   textcmd::TextCommands& textCommands() { return textCommands_; }
+  filefunc::FileFunctions& fileFunctions() { return fileFunctions_; }
   recovery::Journal& journal() { return journal_; }
   sidebar::SideBar& sideBar() { return sideBar_; }
   chrome::Ruler& ruler() { return ruler_; }
@@ -123,6 +126,13 @@ class TMainForm : public win::Window, public workspace::Frame {
   void HelpMenuStatusBarHintsClick(const Sender&);
   void FileMenuExitClick(const Sender&);
 
+  // --- the Settings dialog's view of the window (MainForm_Settings.cpp)
+  dialogs::WindowState CurrentWindowState() const override;
+  void ApplySettingsAtOnce(const dialogs::SettingsValues& values) override;
+  void SettingsAccepted(bool toolBarChanged, bool tabsChanged) override;
+  // The ruler and the side bar take their look from Tarnwick.ini again.
+  void ApplyViewSettings();
+
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -141,6 +151,7 @@ class TMainForm : public win::Window, public workspace::Frame {
   void PrintFromRequest();
   void RestoreApplication();
   void SaveWindowState();
+  void SetAppIcon(int icon);
 
   // menus and commands
   void BuildMenus();
@@ -173,6 +184,8 @@ class TMainForm : public win::Window, public workspace::Frame {
   textcmd::TextCommands textCommands_;
   notepad::NotepadCommands notepadCommands_;
   favorites::Favorites favorites_;
+  filefunc::FileFunctions fileFunctions_;
+  dialogs::SettingsCommands settings_;
   sidebar::SideBar sideBar_;
   chrome::ToolBar toolBar_;
   chrome::Tray tray_;

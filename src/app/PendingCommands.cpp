@@ -10,15 +10,6 @@ void RegisterPendingCommands(Registry& commands) {
   commands.Add({
     {FileMenuPrint, L"FileMenuPrint", L"&Print...", Ctrl('P'), L"Print the document.", 12},
     {FileMenuPageSetup, L"FileMenuPageSetup", L"Printer Se&tup...", {}, L"Choose printer settings.", 13},
-    {FileMenuOpenFolder, L"FileMenuOpenFolder", L"Open &Folder", {}, L"Open the folder where the file is located.", 11},
-    {FileMenuFileFunctions, L"FileMenuFileFunctions", L"F&ile Functions", {}, L"", -1},
-    {FileMenuCopy, L"FileMenuCopy", L"Cop&y...", {}, L"Copy the document (from disk).", 6},
-    {FileMenuMove, L"FileMenuMove", L"Mov&e...", {}, L"Move the document (on disk).", 7},
-    {FileMenuDelete, L"FileMenuDelete", L"&Delete...", {}, L"Delete the document to the Recycle Bin.", 8},
-    {FileMenuRename, L"FileMenuRename", L"Rena&me...", {}, L"Rename the document.", 9},
-    {FileMenuProperties, L"FileMenuProperties", L"Propert&ies...", {}, L"Display the documents properties.", 10},
-    {FileMenuSend, L"FileMenuSend", L"Sen&d As Mail...", {}, L"Send the document to a MAPI complaint mail client.", 14},
-    {EditMenuSettings, L"EditMenuSettings", L"&Settings...", {}, L"Edit Tarnwick settings.", 49},
     {FormatMenuRichText, L"FormatMenuRichText", L"&Rich Text", {}, L"", -1},
     {FormatMenuBold, L"FormatMenuBold", L"&Bold", Ctrl('B'), L"Set the selected text to boldfaced.", -1},
     {FormatMenuItalic, L"FormatMenuItalic", L"&Italic", Ctrl('I'), L"Set the selected text to italicized.", -1},
@@ -32,13 +23,7 @@ void RegisterPendingCommands(Registry& commands) {
     {DocumentMenuFontSettings, L"DocumentMenuFontSettings", L"&Font Settings...", {}, L"Choose the documents font settings.", 41},
     {DocumentMenuSmallerFont, L"DocumentMenuSmallerFont", L"&Smaller Font", ShiftKey(FunctionKey(2)), L"Decrease the size of the documents font.", 44},
     {DocumentMenuLargerFont, L"DocumentMenuLargerFont", L"&Larger Font", ShiftKey(FunctionKey(3)), L"Increase the size of the documents font.", 43},
-    {ViewMenuInAssociatedApplication, L"ViewMenuInAssociatedApplication", L"&In Associated Application", Key(FunctionKey(12)), L"Open current document in the Associated Application.", 46},
     {TabMenuPrint, L"TabMenuPrint", L"&Print...", {}, L"", -1},
-    {TabMenuCopy, L"TabMenuCopy", L"Cop&y...", {}, L"", -1},
-    {TabMenuMove, L"TabMenuMove", L"Mov&e...", {}, L"", -1},
-    {TabMenuDelete, L"TabMenuDelete", L"&Delete...", {}, L"", -1},
-    {TabMenuRename, L"TabMenuRename", L"Rena&me...", {}, L"", -1},
-    {TabMenuProperties, L"TabMenuProperties", L"Propert&ies...", {}, L"", -1},
   });
   // clang-format on
 }

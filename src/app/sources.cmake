@@ -6,6 +6,7 @@ list(APPEND TWK_WIN_SOURCES
   app/HandOffFile_win.cpp
   app/MainForm.cpp
   app/MainForm_Menus.cpp
+  app/MainForm_Settings.cpp
   app/MainForm_Timer.cpp
   app/MainForm_View.cpp
   app/MenuLayout.cpp

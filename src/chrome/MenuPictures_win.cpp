@@ -25,7 +25,6 @@ void MenuPictures::SetPicture(HMENU menu, unsigned id, int picture) {
 }
 
 void MenuPictures::SetCommandPictures(HMENU menu) {
-  if (!shown_) return;
   for (int i = 0, count = ::GetMenuItemCount(menu); i < count; ++i) {
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
@@ -33,6 +32,13 @@ void MenuPictures::SetCommandPictures(HMENU menu) {
     if (!::GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
     if (info.hSubMenu) {
       SetCommandPictures(info.hSubMenu);
+      continue;
+    }
+    if (!shown_) {
+      MENUITEMINFOW none{};
+      none.cbSize = sizeof(none);
+      none.fMask = MIIM_BITMAP | MIIM_DATA;
+      ::SetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &none);
       continue;
     }
     const command::Row* command = commands_.Find(info.wID);

@@ -17,7 +17,8 @@ class MenuPictures {
   void SetShown(bool shown) { shown_ = shown; }
   // An item of the menu strip beside the item `id` of `menu`.
   void SetPicture(HMENU menu, unsigned id, int picture);
-  // Every item of the menu and its submenus whose command has a tool button.
+  // Every item of the menu and its submenus whose command has a tool button; while
+  // pictures are off, every item of them loses its picture instead.
   void SetCommandPictures(HMENU menu);
   // WM_MEASUREITEM and WM_DRAWITEM: false when the item is not one of ours.
   bool Measure(MEASUREITEMSTRUCT& item) const;

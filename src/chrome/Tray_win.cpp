@@ -62,6 +62,15 @@ void Tray::Remove() {
   icon_.reset();
 }
 
+void Tray::SetIcon(HICON icon) {
+  if (!icon_ || !icon) return;
+  icon_.reset(::CopyIcon(icon));
+  NOTIFYICONDATAW data = TrayData(frame_.Window());
+  data.uFlags = NIF_ICON;
+  data.hIcon = icon_.get();
+  ::Shell_NotifyIconW(NIM_MODIFY, &data);
+}
+
 bool Tray::Present() {
   NOTIFYICONDATAW data = TrayData(frame_.Window());
   data.uFlags = NIF_TIP;

@@ -25,6 +25,8 @@ class Tray {
   // Adds the icon (a copy of `icon`) and starts the timer that keeps it there.
   void Create(HICON icon);
   void Remove();
+  // The application's icon changed (Settings): the tray shows a copy of the new one.
+  void SetIcon(HICON icon);
   bool Present();
   // The timer: the shell forgets icons when it restarts.
   void OnTimer();

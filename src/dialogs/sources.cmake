@@ -4,10 +4,19 @@ list(APPEND TWK_WIN_SOURCES
   dialogs/AboutBox.cpp
   dialogs/HelpCommands_win.cpp
   dialogs/NewFile.cpp
+  dialogs/Properties.cpp
   dialogs/SplashScreen.cpp
 )
 list(APPEND TWK_WIN_SOURCES
   dialogs/RenameBox.cpp
   dialogs/ReplaceForm.cpp
   dialogs/SearchForm.cpp
+)
+list(APPEND TWK_PURE_SOURCES
+  dialogs/SettingsModel.cpp
+)
+list(APPEND TWK_WIN_SOURCES
+  dialogs/Settings.cpp
+  dialogs/Settings_Pages.cpp
+  dialogs/SettingsCommands_win.cpp
 )

@@ -32,6 +32,8 @@ struct DocumentSlot {
   COLORREF background = RGB(255, 255, 255);
   TextFormat format;
   std::wstring tempFile;  // the copy written for another program, deleted with the slot
+  // The file was replaced on disk (a copy or move from another tab): Save asks first.
+  bool changedOnDisk = false;
 };
 
 // Events every editor carries; kept so that a fresh control gets them too.

@@ -76,13 +76,7 @@ void Documents::Create(HWND parent) {
   ::SetWindowSubclass(pageControl_, &Documents::PageControlWindowProc, 1, reinterpret_cast<DWORD_PTR>(this));
 
   TabImages = profile.Read(keys::FileTabImage);
-  if (TabImages) {
-    tabImageList_.reset(::ImageList_LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_TAB_STATES), 16, 0,
-                                               RGB(255, 0, 255), IMAGE_BITMAP, LR_CREATEDIBSECTION));
-    LONG tabs = ::GetWindowLongW(pageControl_, GWL_STYLE);
-    ::SetWindowLongW(pageControl_, GWL_STYLE, tabs | TCS_FORCEICONLEFT);
-    TabCtrl_SetImageList(pageControl_, tabImageList_.get());
-  }
+  if (TabImages) AttachTabImages(true);
 }
 
 void Documents::BeginBatch() {

@@ -67,7 +67,19 @@ bool Documents::SaveDocument(int number) {
   if (!slot) return false;
   if (!slot->hasFile) return SaveDocumentAs(number);
   if (!slot->editor.Modified()) return true;
+  if (slot->changedOnDisk) {
+    // Another tab's copy or move replaced the file: saving would overwrite that copy.
+    win::MessageRequest ask{frame_.Window(),
+                            win::Fill(L"\"%s\" was replaced on disk after it was opened here. Save over it?",
+                                      {slot->fileName})};
+    ask.icon = win::Icon::Question;
+    ask.buttons = win::Buttons::YesNo;
+    if (frame_.Prompter().Message(ask) != win::Answer::Yes) return false;
+    slot = Slot(number);  // the question ran a message loop
+    if (!slot) return false;
+  }
   if (!WriteDocument(number, slot->fileName, slot->format)) return false;
+  slot->changedOnDisk = false;
   slot->editor.SetModified(false);
   if (onSettled) onSettled(number);
   frame_.CommandStatesChanged();
@@ -125,6 +137,7 @@ bool Documents::SaveDocumentAs(int number, bool chooseFilter) {
   // Kept as the file system spells it, like every opened name, so that one exact
   // comparison finds the document whichever way the name was typed.
   slot->fileName = workspace::ShellPathName(path);
+  slot->changedOnDisk = false;
   DeleteTempFile(number);
   SetTabCaption(number, win::FileNamePart(slot->fileName));
   slot->hasFile = true;

@@ -102,6 +102,10 @@ class Documents : public DocumentHost {
   void BeginBatch();
   void EndBatch(bool finished);
 
+  // The look of the tabs (Settings): wrapping onto rows, below the pages or drawn as
+  // buttons (always above), and whether they show the documents' state images.
+  void ApplyTabLook(bool wrap, bool below, bool buttons, bool images);
+
   // --- opening, saving and closing
   void LoadFileTypes();
   // Saves a slot's document as File > Save does; false when the user cancelled the
@@ -198,6 +202,7 @@ class Documents : public DocumentHost {
   void RecordHistory(const std::wstring& name);
   void BuildReopenMenu(HMENU fileMenu, HMENU reopenMenu);
   void BuildNewMenu(bool fileTypes);
+  void AttachTabImages(bool shown);
 
   static constexpr DWORD kProgressAfterMs = 1000;
   static constexpr DWORD kProgressEveryMs = 150;

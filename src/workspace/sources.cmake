@@ -14,6 +14,7 @@ list(APPEND TWK_WIN_SOURCES
   workspace/Documents_Open.cpp
   workspace/Documents_Save.cpp
   workspace/Documents_Slots.cpp
+  workspace/Documents_TabLook.cpp
   workspace/Documents_Tabs.cpp
   workspace/RichEditor_win.cpp
 )

@@ -127,8 +127,8 @@ TEST_F(ActiveDocumentTest, TabMenuItemsWithoutACommandAreGreyedWhenTheMenuShows)
   TabCtrl_GetItemRect(form().PageControl(), 0, &tab);
   ::SendMessageW(form().PageControl(), WM_RBUTTONUP, 0, MAKELPARAM(tab.left + 4, tab.top + 4));
   ASSERT_EQ(g_states.size(), 7u) << "the tab menu did not show";
-  for (size_t i = 0; i < 6; ++i) EXPECT_TRUE(g_states[i]) << "item " << i << " runs nothing yet";
-  EXPECT_FALSE(g_states[6]) << "Close works";
+  EXPECT_TRUE(g_states[0]) << "Print runs nothing yet";
+  for (size_t i = 1; i < 7; ++i) EXPECT_FALSE(g_states[i]) << "item " << i << " works on a document with a file";
 }
 
 TEST_F(ActiveDocumentTest, ADocumentSavedUnderAnotherSpellingIsFoundByItsFileSystemName) {

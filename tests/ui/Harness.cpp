@@ -117,9 +117,11 @@ bool ScriptedPrompter::SaveFile(win::FileRequest& request) {
   return true;
 }
 
-bool ScriptedPrompter::PickColor(win::ColorRequest&) {
+bool ScriptedPrompter::PickColor(win::ColorRequest& request) {
   Expected e{};
-  return Next(Expected::Kind::Color, L"", e) && e.accept;
+  if (!Next(Expected::Kind::Color, L"", e) || !e.accept) return false;
+  if (e.color != CLR_INVALID) request.color = e.color;
+  return true;
 }
 
 bool ScriptedPrompter::PickFont(win::FontRequest&) {

@@ -33,6 +33,7 @@ class ScriptedPrompter : public win::Prompter {
     int filterIndex = 0;                  // 0: leave as asked
     std::vector<int> choices;             // save: the lists' selections (empty: as asked)
     std::function<void()> during;         // runs while the prompt is "open"
+    COLORREF color = CLR_INVALID;         // colour: the colour chosen (CLR_INVALID: as asked)
   };
 
   void ExpectMessage(std::wstring text, win::Answer answer = win::Answer::Ok);
