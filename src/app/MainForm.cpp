@@ -1,6 +1,5 @@
 #include "app/MainForm.h"
 
-#include "app/PendingCommands.h"
 
 #include <windows.h>
 
@@ -101,15 +100,16 @@ TMainForm::TMainForm(AppContext& context)
                      }),
       settings_(*this, *this, commands_),
       printing_(*this, documents_, commands_),
+      sideBar_(*this, documents_, commands_),
       toolBar_(*context.profile, commands_),
       tray_(*this, commands_, [this] { RestoreApplication(); }),
+      ruler_(*this, documents_, commands_),
       menuPictures_(commands_, toolBar_),
       journal_(*this, documents_),
       opening_(*this, documents_, context.paths.handOffPath, [this](const std::wstring& printer) { PrintFromRequest(printer); }) {
   RegisterFrameCommands();
   if (context_.makePrinter) printing_.UseDevice(context_.makePrinter());
   opening_.printerExists = [this](const std::wstring& name) { return printing_.PrinterExists(name); };
-  RegisterPendingCommands(commands_);
   documents_.onEditorKey = [this](WPARAM key) { return textCommands_.MemoKeyDown(key); };
   documents_.onEdited = [this](int slot) { journal_.Edited(slot); };
   documents_.onSettled = [this](int slot) { journal_.Settled(slot); };
@@ -119,6 +119,26 @@ TMainForm::TMainForm(AppContext& context)
     menuPictures_.SetPicture(menu, id, picture);
   };
   favorites_.setMenuPicture = documents_.setMenuPicture;
+  favorites_.onStoreChanged = [this] { sideBar_.ReloadFavoritesView(); };
+  help_.documents = &documents_;
+  help_.openDocument = [this](const std::wstring& name) {
+    documents_.LimitReported = false;
+    documents_.OpenDocument(name);
+    return !documents_.LimitReported;
+  };
+  documents_.onHistoryChanged = [this] { sideBar_.RecentDocumentsChanged(); };
+  documents_.onActivePage = [this] {
+    sideBar_.ActivePageChanged();
+    ruler_.ActivePageChanged();
+  };
+  documents_.onSlotClosing = [this](int slot) {
+    sideBar_.SlotClosing(slot);
+    ruler_.SlotClosing(slot);
+  };
+  sideBar_.onHint = [this](const std::wstring& hint) {
+    if (statusBarHints_) ShowHint(hint);
+  };
+  ruler_.onHint = sideBar_.onHint;
   toolBar_.onDropDown = [this](unsigned command, POINT point) { documents_.ShowNewMenu(command, point); };
   toolBar_.onHint = [this](const std::wstring& hint) {
     if (statusBarHints_) ShowHint(hint);
@@ -189,7 +209,8 @@ void TMainForm::FormCreate() {
   documents_.NewDocument(0, L"txt");
   win::MessageLoop::SetIdle([this] { CommandStatesChanged(); });
 
-  sideBarWidth_ = profile().Read(keys::SideBarWidth);
+  sideBar_.Create(hwnd());
+  ruler_.Create(hwnd());
   LayoutFrame();
 }
 
@@ -269,6 +290,7 @@ void TMainForm::LayoutFrame() {
     ::MoveWindow(windows[i], r.left, r.top, r.width(), r.height(), TRUE);
   }
   documents_.LayoutPages();
+  sideBar_.FitToPage();
 }
 
 void TMainForm::FormShow() {
@@ -303,10 +325,9 @@ void TMainForm::SaveWindowState() {
   profile().Write(keys::ShowStatusBar, Visible(statusBar_));
   profile().Write(keys::AlwaysOnTop, alwaysOnTop_);
   profile().Write(keys::ShowHints, showHints_);
-  profile().Write(keys::ShowRuler, rulerShown_);
+  profile().Write(keys::ShowRuler, ruler_.Shown());
   profile().Write(keys::StatusBarHints, statusBarHints_);
-  profile().Write(keys::SideBarState, sideBarState_);
-  profile().Write(keys::SideBarWidth, sideBarWidth_);
+  sideBar_.SaveState();
 }
 
 void TMainForm::FormClose() {

@@ -17,6 +17,7 @@
 #include "app/OpeningQueue_win.h"
 #include "app/MenuLayout.h"
 #include "chrome/MenuPictures_win.h"
+#include "chrome/Ruler_win.h"
 #include "chrome/ToolBar_win.h"
 #include "chrome/Tray_win.h"
 #include "command/Command.h"
@@ -28,6 +29,7 @@
 #include "notepad/NotepadCommands_win.h"
 #include "print/Printing_win.h"
 #include "recovery/Journal_win.h"
+#include "sidebar/SideBar_win.h"
 #include "textcmd/TextCommands_win.h"
 #include "win/Handles.h"
 #include "win/Window.h"
@@ -60,6 +62,8 @@ class TMainForm : public win::Window, public workspace::Frame, public dialogs::S
   format::Formatting& formatting() { return formatting_; }
   recovery::Journal& journal() { return journal_; }
   print::Printing& printing() { return printing_; }
+  sidebar::SideBar& sideBar() { return sideBar_; }
+  chrome::Ruler& ruler() { return ruler_; }
   const command::Registry& commands() const { return commands_; }
 
   // --- what every subsystem may ask of the frame
@@ -122,7 +126,6 @@ class TMainForm : public win::Window, public workspace::Frame, public dialogs::S
   void ViewMenuToolBarClick(const Sender&);
   void ViewMenuFormatBarClick(const Sender&);
   void ViewMenuStatusBarClick(const Sender&);
-  void ViewMenuRulerClick(const Sender&);
   void ViewMenuAlwaysOnTopClick(const Sender&);
   void HelpMenuShowHintsClick(const Sender&);
   void HelpMenuStatusBarHintsClick(const Sender&);
@@ -190,8 +193,10 @@ class TMainForm : public win::Window, public workspace::Frame, public dialogs::S
   filefunc::FileFunctions fileFunctions_;
   dialogs::SettingsCommands settings_;
   print::Printing printing_;
+  sidebar::SideBar sideBar_;
   chrome::ToolBar toolBar_;
   chrome::Tray tray_;
+  chrome::Ruler ruler_;
   chrome::MenuPictures menuPictures_;
   recovery::Journal journal_;
   OpeningQueue opening_;
@@ -199,9 +204,6 @@ class TMainForm : public win::Window, public workspace::Frame, public dialogs::S
   int modalDepth_ = 0;
   bool busy_ = false;
   bool firstTick_ = true;
-  int sideBarState_ = 0;
-  int sideBarWidth_ = 91;
-  bool rulerShown_ = false;
   bool alwaysOnTop_ = false;
   bool statusBarHints_ = false;
   bool showHints_ = true;

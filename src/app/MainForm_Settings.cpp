@@ -62,9 +62,11 @@ void TMainForm::SettingsAccepted(bool toolBarChanged, bool) {
 }
 
 void TMainForm::ApplyViewSettings() {
-  // The ruler (units and colour) and the side bar (colours, font, side and the recent
-  // documents view) read their keys here when they are built; until then the frame
-  // only needs laying out again.
+  ruler_.DrawRuler();
+  sideBar_.ApplySideBarLook();
+  // The side may have changed; the recent documents may have been hidden or cleared.
+  if (sideBar_.State() != sidebar::View::Closed) sideBar_.PlaceSideBar(false);
+  sideBar_.RecentDocumentsChanged();
   LayoutFrame();
 }
 

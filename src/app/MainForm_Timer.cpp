@@ -45,8 +45,8 @@ void TMainForm::FirstTickSetUp() {
   ::SetTimer(hwnd(), kMainTimer, 500, nullptr);
   documents_.FocusActiveEditor();
   ::ShowWindow(statusBar_, profile().Read(keys::ShowStatusBar) ? SW_SHOWNA : SW_HIDE);
-  if (profile().Read(keys::ShowRuler)) ViewMenuRulerClick(Sender{command::ViewMenuRuler});
-  sideBarState_ = profile().Read(keys::SideBarState);
+  if (profile().Read(keys::ShowRuler)) ruler_.ViewMenuRulerClick(Sender{command::ViewMenuRuler});
+  sideBar_.FirstTick();
 
   // Documents an editor left unsaved when it ended come back before anything opens.
   if (context_.journalFolder && profile().Read(keys::RecoveryJournal)) journal_.Start(context_.journalFolder());
@@ -67,6 +67,8 @@ void TMainForm::FirstTickSetUp() {
   showHints_ = profile().Read(keys::ShowHints);
   toolBar_.showTips = showHints_;
   formatting_.SetShowTips(showHints_);
+  sideBar_.showTips = showHints_;
+  ruler_.showTips = showHints_;
   documents_.PlaySoundsOn = profile().Read(keys::PlaySounds);
   if (profile().Read(keys::AlwaysOnTop)) ViewMenuAlwaysOnTopClick(Sender{command::ViewMenuAlwaysOnTop});
   if (profile().Read(keys::StatusBarHints)) HelpMenuStatusBarHintsClick(Sender{command::HelpMenuStatusBarHints});

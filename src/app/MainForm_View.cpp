@@ -17,8 +17,6 @@ void TMainForm::RegisterFrameCommands() {
      Bind(this, &TMainForm::ViewMenuToolBarClick), {}, [this] { return Visible(toolBar_.hwnd()); }},
     {ViewMenuFormatBar, L"ViewMenuFormatBar", L"&Format Bar", {}, L"Show or hide the Format Bar.", -1,
      Bind(this, &TMainForm::ViewMenuFormatBarClick), {}, [this] { return Visible(formatBar_); }},
-    {ViewMenuRuler, L"ViewMenuRuler", L"&Ruler", {}, L"Show or hide the Ruler.", -1,
-     Bind(this, &TMainForm::ViewMenuRulerClick), {}, [this] { return rulerShown_; }},
     {ViewMenuStatusBar, L"ViewMenuStatusBar", L"&Status Bar", {}, L"Show or hide the Status Bar.", -1,
      Bind(this, &TMainForm::ViewMenuStatusBarClick), {}, [this] { return Visible(statusBar_); }},
     {ViewMenuAlwaysOnTop, L"ViewMenuAlwaysOnTop", L"&Always On Top", {}, L"Set window to stay on top of other windows.", -1,
@@ -54,8 +52,6 @@ void TMainForm::ViewMenuStatusBarClick(const Sender&) {
   LayoutFrame();
 }
 
-void TMainForm::ViewMenuRulerClick(const Sender&) { rulerShown_ = !rulerShown_; }
-
 void TMainForm::ViewMenuAlwaysOnTopClick(const Sender&) {
   alwaysOnTop_ = !alwaysOnTop_;
   ::SetWindowPos(hwnd(), alwaysOnTop_ ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
@@ -66,6 +62,8 @@ void TMainForm::HelpMenuShowHintsClick(const Sender&) {
   showHints_ = !showHints_;
   toolBar_.showTips = showHints_;
   formatting_.SetShowTips(showHints_);
+  sideBar_.showTips = showHints_;
+  ruler_.showTips = showHints_;
 }
 
 void TMainForm::HelpMenuStatusBarHintsClick(const Sender&) {

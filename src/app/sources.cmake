@@ -11,6 +11,5 @@ list(APPEND TWK_WIN_SOURCES
   app/MainForm_View.cpp
   app/MenuLayout.cpp
   app/OpeningQueue_win.cpp
-  app/PendingCommands.cpp
   app/Startup.cpp
 )

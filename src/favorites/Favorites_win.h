@@ -27,7 +27,6 @@ class Favorites {
   void SetMenus(HMENU menuBar, HMENU favoritesMenu, HMENU viewMenu);
   // Menu pictures: a menu item shows a picture of the menu strip.
   std::function<void(HMENU menu, unsigned id, int picture)> setMenuPicture;
-
   // Reads the store (writing the default one when it is missing) and builds the menu.
   void BuildFavoritesMenu();
   // Runs a favorite of the menu; false when `sender` is none of them.

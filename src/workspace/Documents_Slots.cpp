@@ -163,6 +163,7 @@ void Documents::PageControlChange() {
   if (slot < 0 || !slots_[static_cast<size_t>(slot)]) return;
   ActiveSlot = slot;
   ShowActivePage();
+  if (onActivePage) onActivePage();
   if (refreshDeferred_) {
     // Many documents are opening: the bars show the last of them once it is in.
     refreshPending_ = true;
@@ -270,6 +271,7 @@ void Documents::DestroySlot(int number) {
   {
     win::PaintSuspender suspend(frame_.Window());
     int index = TabIndexOfSlot(number);
+    if (onSlotClosing) onSlotClosing(number);
     ::DestroyWindow(owned->editor.hwnd());
     ::DestroyWindow(owned->panel);
     ::DestroyWindow(owned->page);

@@ -142,6 +142,10 @@ class Documents : public DocumentHost {
   void FileMenuClick(HMENU fileMenu, HMENU reopenMenu);
   // The file history changed (the side bar follows it).
   std::function<void()> onHistoryChanged;
+  // Another page became the active one / a slot's page is about to be destroyed: the
+  // panes that live on the active page (side bar, ruler) follow it.
+  std::function<void()> onActivePage;
+  std::function<void(int slot)> onSlotClosing;
   // Menu pictures: a menu item shows a picture of the menu strip.
   std::function<void(HMENU menu, unsigned id, int picture)> setMenuPicture;
 
