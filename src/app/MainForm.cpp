@@ -119,6 +119,7 @@ TMainForm::TMainForm(AppContext& context)
     menuPictures_.SetPicture(menu, id, picture);
   };
   favorites_.setMenuPicture = documents_.setMenuPicture;
+  sideBar_.onRichFontChosen = [this](const std::wstring& face) { formatting_.ChooseFontFace(face); };
   favorites_.onStoreChanged = [this] { sideBar_.ReloadFavoritesView(); };
   help_.documents = &documents_;
   help_.openDocument = [this](const std::wstring& name) {

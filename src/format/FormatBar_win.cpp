@@ -224,7 +224,7 @@ const FontName* FormatBar::SelectedFont() const {
   return font < fonts_.size() ? &fonts_[font] : nullptr;
 }
 
-void FormatBar::SelectFont(const std::wstring& name) {
+void FormatBar::SelectFontName(const std::wstring& name) {
   // CB_FINDSTRINGEXACT ignores letter case.
   auto index = name.empty() ? CB_ERR
                             : ::SendMessageW(fontBox_, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),

@@ -61,7 +61,7 @@ class FormatBar : public win::Window {
   // The chosen entry of the font box, or nullptr.
   const FontName* SelectedFont() const;
   // Selects the entry named `name` (any letter case); none when there is none.
-  void SelectFont(const std::wstring& name);
+  void SelectFontName(const std::wstring& name);
   std::wstring SizeText() const;
   void SetSizeText(const std::wstring& text);
   COLORREF BoxColor() const { return boxColor_; }

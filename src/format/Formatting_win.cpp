@@ -155,7 +155,7 @@ void Formatting::MemoSelectionChange() {
   PARAFORMAT2 paragraph = editor.ParagraphFormat();
   bar_.SetDown(BarButton::Bullets, paragraph.wNumbering == PFN_BULLET);
   bar_.SetSizeText(win::ToText((chars.yHeight + 10) / 20));
-  bar_.SelectFont(chars.szFaceName);
+  bar_.SelectFontName(chars.szFaceName);
   bar_.SetAlignment(paragraph.wAlignment == PFA_RIGHT ? 1 : paragraph.wAlignment == PFA_CENTER ? 2 : 0);
 }
 
@@ -255,6 +255,11 @@ void Formatting::FontComboBoxChange() {
     Editor().SetSelectionCharFormat(format);
   }
   documents_.FocusActiveEditor();
+}
+
+void Formatting::ChooseFontFace(const std::wstring& face) {
+  bar_.SelectFontName(face);
+  FontComboBoxChange();
 }
 
 void Formatting::FontSizeApply() {

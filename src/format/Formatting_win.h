@@ -31,6 +31,9 @@ class Formatting : private FormatBarEvents {
 
   // The selection moved: the bar shows the selection's formatting.
   void MemoSelectionChange();
+  // A font chosen elsewhere (the side bar's font chooser) for the rich selection: it goes
+  // through the bar's font box as if chosen there.
+  void ChooseFontFace(const std::wstring& face);
   // The bar's enabled states for the active document (its format and word wrap).
   void RefreshBar();
   void SetShowTips(bool show) { bar_.SetShowTips(show); }
