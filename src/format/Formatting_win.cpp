@@ -14,20 +14,6 @@ namespace keys = config::keys;
 
 namespace {
 
-// Sets the window's busy flag for a while and gives it back its earlier value: a
-// refresh inside a running Capitalize leaves the flag to that command.
-class BusyScope {
- public:
-  explicit BusyScope(workspace::Frame& frame) : frame_(frame), previous_(frame.Busy()) { frame.SetBusy(true); }
-  ~BusyScope() { frame_.SetBusy(previous_); }
-  BusyScope(const BusyScope&) = delete;
-  BusyScope& operator=(const BusyScope&) = delete;
-
- private:
-  workspace::Frame& frame_;
-  bool previous_;
-};
-
 CHARFORMAT2W CharFormat(DWORD mask) {
   CHARFORMAT2W format{};
   format.cbSize = sizeof(format);
@@ -143,7 +129,7 @@ void Formatting::BarHint(const std::wstring& hint) {
 void Formatting::MemoSelectionChange() {
   workspace::DocumentSlot* slot = documents_.Slot(documents_.ActiveSlotNumber());
   if (!slot || !slot->editor || !bar_.hwnd()) return;
-  BusyScope busy(frame_);
+  workspace::BusyScope busy(frame_);
   const workspace::RichEditor& editor = slot->editor;
   CHARFORMAT2W chars = editor.SelectionCharFormat();
   bar_.SetDown(BarButton::Bold, chars.dwEffects & CFE_BOLD);
@@ -282,7 +268,7 @@ void Formatting::ColorClick() {
     return;
   }
   {
-    BusyScope busy(frame_);
+    workspace::BusyScope busy(frame_);
     bar_.SetColorDropAttached(false);
     TColorForm palette(frame_.Window(), Editor().DefaultFont().color, PaletteCustomColors(frame_.Profile()),
                        [this](HWND owner, COLORREF& color) {

@@ -41,18 +41,6 @@ class EditorLines : public textcmd::LineLayout {
   long length_;
 };
 
-class BusyScope {
- public:
-  explicit BusyScope(workspace::Frame& frame) : frame_(frame), previous_(frame.Busy()) { frame.SetBusy(true); }
-  ~BusyScope() { frame_.SetBusy(previous_); }
-  BusyScope(const BusyScope&) = delete;
-  BusyScope& operator=(const BusyScope&) = delete;
-
- private:
-  workspace::Frame& frame_;
-  bool previous_;
-};
-
 // Keeps typing, pasting and the text commands away from a document while a command
 // that lets the window run has its text in hand.
 class EditHold {
@@ -185,7 +173,7 @@ void TextCommands::RunSlowCaseCommand(bool capitalize) {
   if (selection.cpMin == selection.cpMax) return;
   std::wstring read = editor.TextRange(selection.cpMin, selection.cpMax);
   {
-    BusyScope busy(frame_);
+    workspace::BusyScope busy(frame_);
     EditHold hold(editor);
     // The window runs meanwhile; after a second the status bar says how far it is.
     DWORD started = ::GetTickCount();

@@ -39,4 +39,19 @@ class Frame {
   ~Frame() = default;
 };
 
+// Sets the window's busy flag for a while and gives it back its earlier value, so a
+// command running inside another (a refresh inside Capitalize) leaves the flag to the
+// outer one.
+class BusyScope {
+ public:
+  explicit BusyScope(Frame& frame) : frame_(frame), previous_(frame.Busy()) { frame.SetBusy(true); }
+  ~BusyScope() { frame_.SetBusy(previous_); }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  Frame& frame_;
+  bool previous_;
+};
+
 }  // namespace workspace
