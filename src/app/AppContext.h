@@ -27,6 +27,8 @@ struct AppContext {
   std::function<SYSTEMTIME()> now;
   // Opens a document, folder or address with the shell (verb "open").
   std::function<void(const std::wstring& target, const std::wstring& directory, int show)> shellOpen;
+  // Shows a topic of the help file; unset: the system's help viewer.
+  std::function<void(int topic)> showHelpTopic;
   // The folder of the recovery journal, asked for once the window is up (finding it
   // loads the shell library); empty or unset: no journal.
   std::function<std::wstring()> journalFolder;

@@ -119,6 +119,7 @@ TMainForm::TMainForm(AppContext& context)
     menuPictures_.SetPicture(menu, id, picture);
   };
   favorites_.setMenuPicture = documents_.setMenuPicture;
+  sideBar_.fontNames = [this] { return formatting_.FontNames(); };
   sideBar_.onRichFontChosen = [this](const std::wstring& face) { formatting_.ChooseFontFace(face); };
   favorites_.onStoreChanged = [this] { sideBar_.ReloadFavoritesView(); };
   help_.documents = &documents_;
@@ -406,6 +407,15 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return 0;
+    case WM_HELP: {
+      // F1 on a highlighted menu item: the help topic of its menu.
+      const auto& info = *reinterpret_cast<const HELPINFO*>(lParam);
+      if (info.iContextType == HELPINFO_MENUITEM) {
+        if (DWORD topic = ::GetMenuContextHelpId(static_cast<HMENU>(info.hItemHandle))) ShowHelpTopic(static_cast<int>(topic));
+        return TRUE;
+      }
+      break;
+    }
     case WM_INITMENUPOPUP:
       OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
       return 0;

@@ -71,7 +71,12 @@ class TMainForm : public win::Window, public workspace::Frame, public dialogs::S
   win::Prompter& Prompter() override;
   config::Profile& Profile() override { return *context_.profile; }
   const config::AppPaths& Paths() const override { return context_.paths; }
-  void ShowHelpTopic(int topic) override { help_.ShowHelpTopic(topic); }
+  void ShowHelpTopic(int topic) override {
+    if (context_.showHelpTopic)
+      context_.showHelpTopic(topic);
+    else
+      help_.ShowHelpTopic(topic);
+  }
   void SetStatusText(int panel, const std::wstring& text) override;
   void UpdateStatusBar() override { ::UpdateWindow(statusBar_); }
   bool Busy() const override { return busy_; }

@@ -44,6 +44,7 @@ void AppendItem(HMENU menu, unsigned id, const std::wstring& caption, HMENU subm
 
 HMENU TMainForm::BuildMenu(const MenuLine* lines, size_t count, size_t& index, int depth, TopMenu top) {
   HMENU menu = ::CreatePopupMenu();
+  ::SetMenuContextHelpId(menu, static_cast<DWORD>(MenuHelpTopic(top)));
   while (index < count && lines[index].depth == depth) {
     const MenuLine& line = lines[index++];
     if (line.id == 0) {

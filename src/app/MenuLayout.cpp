@@ -107,4 +107,21 @@ const wchar_t* TopMenuCaption(TopMenu menu) {
   }
 }
 
+int MenuHelpTopic(TopMenu menu) {
+  switch (menu) {
+    case kFileMenu: return 15;
+    case kEditMenu: return 16;
+    case kSearchMenu: return 17;
+    case kFormatMenu: return 119;
+    case kDocumentMenu: return 20;
+    case kFavoritesMenu: return 19;
+    case kViewMenu: return 18;
+    case kHelpMenu: return 21;
+    case kTabMenu: return 11;
+    case kEditorPopup: return 13;
+    case kTrayMenu: return 8;
+  }
+  return 0;
+}
+
 }  // namespace app

@@ -21,5 +21,7 @@ struct MenuLayout {
 MenuLayout MainMenuLayout();
 MenuLayout PopupLayout(command::TopMenu menu);  // kTabMenu, kEditorPopup, kTrayMenu
 const wchar_t* TopMenuCaption(command::TopMenu menu);
+// The help topic of a menu and its submenus: F1 on a highlighted item shows it.
+int MenuHelpTopic(command::TopMenu menu);
 
 }  // namespace app

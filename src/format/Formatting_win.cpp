@@ -243,6 +243,12 @@ void Formatting::FontComboBoxChange() {
   documents_.FocusActiveEditor();
 }
 
+std::vector<std::wstring> Formatting::FontNames() const {
+  std::vector<std::wstring> names;
+  for (const FontName& font : bar_.Fonts()) names.push_back(font.name);
+  return names;
+}
+
 void Formatting::ChooseFontFace(const std::wstring& face) {
   bar_.SelectFontName(face);
   FontComboBoxChange();

@@ -34,6 +34,8 @@ class Formatting : private FormatBarEvents {
   // A font chosen elsewhere (the side bar's font chooser) for the rich selection: it goes
   // through the bar's font box as if chosen there.
   void ChooseFontFace(const std::wstring& face);
+  // The names of the font box, in its order.
+  std::vector<std::wstring> FontNames() const;
   // The bar's enabled states for the active document (its format and word wrap).
   void RefreshBar();
   void SetShowTips(bool show) { bar_.SetShowTips(show); }

@@ -93,24 +93,6 @@ PopupState PopupFor(View view, std::optional<Picture> selected) {
   return state;
 }
 
-std::vector<std::wstring> ChooserFonts(const std::vector<FontFace>& faces) {
-  auto folded = [](const std::wstring& name) {
-    std::wstring key = name;
-    for (wchar_t& c : key) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
-    return key;
-  };
-  std::vector<std::pair<std::wstring, std::wstring>> keyed;
-  for (const FontFace& face : faces) {
-    if (face.symbol || face.name.empty() || face.name[0] == L'@') continue;
-    keyed.emplace_back(folded(face.name), face.name);
-  }
-  std::sort(keyed.begin(), keyed.end());
-  std::vector<std::wstring> names;
-  for (size_t i = 0; i < keyed.size(); ++i)
-    if (i == 0 || keyed[i].first != keyed[i - 1].first) names.push_back(keyed[i].second);
-  return names;
-}
-
 int FontItemHeight(int textHeight) { return std::clamp(textHeight + 2, 4, 255); }
 
 int StoredWidth(int stored, int screenWidth) {

@@ -57,14 +57,6 @@ struct PopupState {
 // `selected` is the picture of the selected node, nullopt when none is.
 PopupState PopupFor(View view, std::optional<Picture> selected);
 
-// Installed fonts as the system lists them.
-struct FontFace {
-  std::wstring name;
-  bool symbol = false;  // of the symbol character set
-};
-// The font chooser's names: every font that is not only of the symbol set, each once,
-// sorted without regard to case; vertical ("@") faces left out.
-std::vector<std::wstring> ChooserFonts(const std::vector<FontFace>& faces);
 // An item's height: the face's text height and a pixel above and below, within what
 // a list box can hold.
 int FontItemHeight(int textHeight);

@@ -35,11 +35,6 @@ bool FileExists(const std::wstring& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-int CALLBACK AddFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM data) {
-  reinterpret_cast<std::vector<FontFace>*>(data)->push_back({font->lfFaceName, font->lfCharSet == SYMBOL_CHARSET});
-  return 1;
-}
-
 // The face at the system's default height for it, as each font chooser item shows it.
 win::UniqueFont FaceFont(const std::wstring& face) {
   LOGFONTW font{};
@@ -161,15 +156,9 @@ void SideBar::SideBarPopUp4Click() {
 }
 
 const std::vector<std::wstring>& SideBar::InstalledFonts() {
-  // Listed once: fonts installed while the program runs show after a restart.
-  if (!installedFonts_) {
-    std::vector<FontFace> faces;
-    LOGFONTW all{};
-    all.lfCharSet = DEFAULT_CHARSET;
-    win::WindowDC dc(list_);
-    ::EnumFontFamiliesExW(dc.get(), &all, &AddFace, reinterpret_cast<LPARAM>(&faces), 0);
-    installedFonts_ = ChooserFonts(faces);
-  }
+  // The format bar's font names, taken once: fonts installed while the program runs
+  // show after a restart.
+  if (!installedFonts_) installedFonts_ = fontNames ? fontNames() : std::vector<std::wstring>{};
   return *installedFonts_;
 }
 

@@ -53,6 +53,8 @@ class SideBar : public win::Window {
   // A font chosen for a rich-text document goes to its selection here; the format bar
   // may take this over (its font box then shows the choice too).
   std::function<void(const std::wstring& face)> onRichFontChosen;
+  // The names the font chooser lists: the format bar's font box's.
+  std::function<std::vector<std::wstring>()> fontNames;
   // The pointer moved over one of the pane's controls (empty: left them), for the
   // status-bar hints.
   std::function<void(const std::wstring& hint)> onHint;

@@ -56,6 +56,20 @@ TEST_F(MenuTest, OneRuleFeedsTheMenuItemAndTheToolButton) {
   EXPECT_TRUE(form().IsToolPressed(42)) << "the bar follows the command without being told";
 }
 
+TEST_F(MenuTest, FOneOnAMenuItemShowsTheTopicOfItsMenu) {
+  std::vector<int> topics;
+  context_.showHelpTopic = [&topics](int topic) { topics.push_back(topic); };
+  Start();
+  HMENU format = form().MenuOf(command::kFormatMenu);
+  HMENU richText = ::GetSubMenu(format, 0);
+  ASSERT_NE(richText, nullptr);
+  for (HMENU menu : {form().MenuOf(command::kDocumentMenu), richText, form().MenuOf(command::kTabMenu)}) {
+    HELPINFO info{sizeof(HELPINFO), HELPINFO_MENUITEM, 0, menu, 0, {}};
+    ::SendMessageW(form().hwnd(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+  }
+  EXPECT_EQ(topics, (std::vector<int>{20, 119, 11})) << "a submenu has the topic of the menu it is in";
+}
+
 TEST_F(MenuTest, ACommandThatDoesNotApplyDoesNotRun) {
   Start();
   // An untitled document has no file on disk to copy.
