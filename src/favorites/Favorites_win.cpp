@@ -160,7 +160,8 @@ void Favorites::FavoritesMenuAddClick(const Sender&) {
     case AddOutcome::Appended:
       break;
   }
-  if (!WriteStoreFile(path, added.bytes, OPEN_EXISTING)) {
+  // Written beside the store and moved over it: a failed write leaves the old favorites.
+  if (!ReplaceStoreFile(path, added.bytes)) {
     Warn(kCannotOpenMessage);
     return;
   }
