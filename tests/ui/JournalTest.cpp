@@ -54,6 +54,7 @@ TEST_F(JournalTest, AnEditIsKeptUntilTheDocumentIsSaved) {
   EXPECT_EQ(Entries(), 1);
   EXPECT_EQ(ReadBytes(path), "old") << "the file itself waits for Save";
   form().RunCommand(command::FileMenuSave);
+  form().journal().Flush();
   EXPECT_EQ(Entries(), 0);
   SetEditorText(L"again");
   form().journal().Flush();
