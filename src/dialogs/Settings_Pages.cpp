@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "dialogs/SettingsIds.h"
+#include "win/SystemInfo.h"
 #include "win/resource.h"
 
 namespace dialogs {
@@ -19,15 +20,10 @@ COLORREF Resolve(config::Color color) {
   return config::ResolveColor(color, [](int index) { return static_cast<std::uint32_t>(::GetSysColor(index)); });
 }
 
-int ScreenDpi() {
-  win::WindowDC screen(nullptr);
-  return ::GetDeviceCaps(screen.get(), LOGPIXELSY);
-}
-
 LOGFONTW LogFontOf(const FontSettings& setting) {
   LOGFONTW font{};
   // Sizes come from a file anyone can edit: keep them drawable.
-  font.lfHeight = -::MulDiv(std::clamp(setting.size, 1, 1638), ScreenDpi(), 72);
+  font.lfHeight = -::MulDiv(std::clamp(setting.size, 1, 1638), win::ScreenDpi(), 72);
   font.lfWeight = setting.bold ? FW_BOLD : FW_NORMAL;
   font.lfItalic = setting.italic;
   font.lfUnderline = setting.underline;
@@ -137,7 +133,7 @@ void TSettings::PickSampleFont(FontSettings& setting) {
   const LOGFONTW& font = request.font;
   setting.name = font.lfFaceName;
   int height = font.lfHeight < 0 ? -font.lfHeight : font.lfHeight;
-  setting.size = std::max(1, ::MulDiv(height, 72, ScreenDpi()));
+  setting.size = std::max(1, ::MulDiv(height, 72, win::ScreenDpi()));
   setting.color = request.color & 0xFFFFFF;
   setting.bold = font.lfWeight >= FW_SEMIBOLD;
   setting.italic = font.lfItalic != 0;

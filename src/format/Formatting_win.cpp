@@ -6,6 +6,7 @@
 #include "format/ColorForm_win.h"
 #include "format/CustomColors_win.h"
 #include "format/FormatRules.h"
+#include "win/SystemInfo.h"
 #include "win/Text.h"
 
 namespace format {
@@ -46,30 +47,11 @@ BarButton StyleButtonOf(unsigned command) {
   }
 }
 
-int ScreenDpi() {
-  HDC dc = ::GetDC(nullptr);
-  int dpi = ::GetDeviceCaps(dc, LOGPIXELSY);
-  ::ReleaseDC(nullptr, dc);
-  return dpi > 0 ? dpi : 96;
-}
-
-LOGFONTW ToLogFont(const workspace::FontSpec& font) {
-  LOGFONTW log{};
-  log.lfHeight = -::MulDiv(font.points, ScreenDpi(), 72);
-  log.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
-  log.lfItalic = font.italic;
-  log.lfUnderline = font.underline;
-  log.lfStrikeOut = font.strikeOut;
-  log.lfCharSet = font.charSet;
-  lstrcpynW(log.lfFaceName, font.name.c_str(), LF_FACESIZE);
-  return log;
-}
-
 workspace::FontSpec FromLogFont(const LOGFONTW& log, COLORREF color, int previousPoints) {
   workspace::FontSpec font;
   font.name = log.lfFaceName;
   int height = log.lfHeight < 0 ? -log.lfHeight : log.lfHeight;
-  font.points = height ? std::clamp(::MulDiv(height, 72, ScreenDpi()), kMinFontSize, kMaxFontSize) : previousPoints;
+  font.points = height ? std::clamp(::MulDiv(height, 72, win::ScreenDpi()), kMinFontSize, kMaxFontSize) : previousPoints;
   font.color = color;
   font.bold = log.lfWeight >= FW_BOLD;
   font.italic = log.lfItalic != 0;
@@ -320,7 +302,7 @@ void Formatting::DocumentMenuFontSettingsClick(const Sender&) {
     workspace::FontSpec font = editor.DefaultFont();
     win::FontRequest request;
     request.owner = frame_.Window();
-    request.font = ToLogFont(font);
+    request.font = workspace::ToLogFont(font, win::ScreenDpi());
     request.color = font.color;
     request.effects = true;
     request.ansiOnly = true;

@@ -9,8 +9,10 @@
 
 #include "config/Keys.h"
 #include "print/MyPrintDialogIds.h"
+#include "print/PageEngine_win.h"
 #include "print/PageGeometry.h"
 #include "print/PrintDialogRules.h"
+#include "win/SystemInfo.h"
 #include "win/Text.h"
 
 namespace print {
@@ -37,30 +39,17 @@ bool IsMarginField(int id) {
   return id == IDC_PR_LEFT || id == IDC_PR_RIGHT || id == IDC_PR_TOP || id == IDC_PR_BOTTOM;
 }
 
-int ScreenDpi() {
-  HDC screen = ::GetDC(nullptr);
-  int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-  ::ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;
-}
-
 LOGFONTW ToLogFont(const PrintFont& font) {
-  LOGFONTW lf{};
-  lf.lfHeight = -::MulDiv(font.size, ScreenDpi(), 72);
-  lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
-  lf.lfItalic = font.italic;
-  lf.lfUnderline = font.underline;
-  lf.lfStrikeOut = font.strikeOut;
-  lf.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynW(lf.lfFaceName, font.name.c_str(), LF_FACESIZE);
-  return lf;
+  workspace::FontSpec look = ToFontSpec(font);
+  look.charSet = DEFAULT_CHARSET;
+  return workspace::ToLogFont(look, win::ScreenDpi());
 }
 
 PrintFont FromLogFont(const LOGFONTW& lf, COLORREF color) {
   PrintFont font;
   font.name = std::wstring(lf.lfFaceName).substr(0, kMaxFaceName);
   int height = lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight;
-  font.size = std::max(kMinFontSize, std::min(kMaxFontSize, ::MulDiv(height, 72, ScreenDpi())));
+  font.size = std::max(kMinFontSize, std::min(kMaxFontSize, ::MulDiv(height, 72, win::ScreenDpi())));
   font.color = color & 0xFFFFFF;
   font.bold = lf.lfWeight >= FW_BOLD;
   font.italic = lf.lfItalic != 0;

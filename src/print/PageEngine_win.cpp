@@ -71,18 +71,11 @@ class TextLayout {
   // The text from `from` to `to` (-1: the end); positions stay the control's.
   TextLayout(workspace::RichEditor editor, HDC dc, const PageLayout& layout, long from = 0, long to = -1)
       : dc_(dc), text_(from == 0 && to < 0 ? editor.Text() : editor.TextRange(from, to)), base_(from) {
-    workspace::FontSpec spec = editor.DefaultFont();
+    workspace::FontSpec look = editor.DefaultFont();
     int dpiX = std::max(::GetDeviceCaps(dc, LOGPIXELSX), 1), dpiY = std::max(::GetDeviceCaps(dc, LOGPIXELSY), 1);
-    LOGFONTW lf{};
-    lf.lfHeight = -::MulDiv(std::max(spec.points, 1), dpiY, 72);
-    lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-    lf.lfItalic = spec.italic;
-    lf.lfUnderline = spec.underline;
-    lf.lfStrikeOut = spec.strikeOut;
-    lf.lfCharSet = spec.charSet;
-    lstrcpynW(lf.lfFaceName, spec.name.c_str(), LF_FACESIZE);
+    LOGFONTW lf = workspace::ToLogFont(look, dpiY);
     font_.reset(::CreateFontIndirectW(&lf));
-    color_ = spec.color;
+    color_ = look.color;
     width_ = ::MulDiv(layout.format.Width(), dpiX, kTwipsPerInch);
     height_ = ::MulDiv(layout.format.Height(), dpiY, kTwipsPerInch);
     twipsPerPixelX_ = static_cast<double>(kTwipsPerInch) / dpiX;
@@ -266,38 +259,33 @@ DeviceMetrics ReadDeviceMetrics(HDC dc) {
 }
 
 workspace::FontSpec ToFontSpec(const PrintFont& font) {
-  workspace::FontSpec spec;
-  spec.name = font.name;
-  spec.points = font.size;
-  spec.color = config::ResolveColor(font.color, [](int index) { return static_cast<std::uint32_t>(::GetSysColor(index)); });
-  spec.bold = font.bold;
-  spec.italic = font.italic;
-  spec.underline = font.underline;
-  spec.strikeOut = font.strikeOut;
-  return spec;
+  workspace::FontSpec look;
+  look.name = font.name;
+  look.points = font.size;
+  look.color = config::ResolveColor(font.color, [](int index) { return static_cast<std::uint32_t>(::GetSysColor(index)); });
+  look.bold = font.bold;
+  look.italic = font.italic;
+  look.underline = font.underline;
+  look.strikeOut = font.strikeOut;
+  return look;
 }
 
-PrintFont FromFontSpec(const workspace::FontSpec& spec) {
+PrintFont FromFontSpec(const workspace::FontSpec& look) {
   PrintFont font;
-  font.name = spec.name.substr(0, kMaxFaceName);
-  font.size = std::clamp(spec.points, kMinFontSize, kMaxFontSize);
-  font.color = spec.color & 0xFFFFFF;
-  font.bold = spec.bold;
-  font.italic = spec.italic;
-  font.underline = spec.underline;
-  font.strikeOut = spec.strikeOut;
+  font.name = look.name.substr(0, kMaxFaceName);
+  font.size = std::clamp(look.points, kMinFontSize, kMaxFontSize);
+  font.color = look.color & 0xFFFFFF;
+  font.bold = look.bold;
+  font.italic = look.italic;
+  font.underline = look.underline;
+  font.strikeOut = look.strikeOut;
   return font;
 }
 
-Point MinimumBody(HDC dc, const workspace::FontSpec& spec) {
-  LOGFONTW lf{};
+Point MinimumBody(HDC dc, const workspace::FontSpec& look) {
   int dpiY = std::max(::GetDeviceCaps(dc, LOGPIXELSY), 1);
   int dpiX = std::max(::GetDeviceCaps(dc, LOGPIXELSX), 1);
-  lf.lfHeight = -::MulDiv(spec.points, dpiY, 72);
-  lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-  lf.lfItalic = spec.italic;
-  lf.lfCharSet = spec.charSet;
-  lstrcpynW(lf.lfFaceName, spec.name.c_str(), LF_FACESIZE);
+  LOGFONTW lf = workspace::ToLogFont(look, dpiY);
   win::UniqueFont font(::CreateFontIndirectW(&lf));
   TEXTMETRICW tm{};
   {

@@ -227,8 +227,8 @@ void Printing::FileMenuPrintClick(const Sender&) {
                                       const PrintFont* font) -> std::optional<std::wstring> {
     HDC dc = Context();
     if (!dc) return std::nullopt;
-    workspace::FontSpec spec = font ? ToFontSpec(*font) : slot.editor.DefaultFont();
-    return MarginsProblem(margins, device_->Metrics(dc), MinimumBody(dc, spec));
+    workspace::FontSpec look = font ? ToFontSpec(*font) : slot.editor.DefaultFont();
+    return MarginsProblem(margins, device_->Metrics(dc), MinimumBody(dc, look));
   };
   host.preview = [this, &slot, &state](const PrintSettings& settings) {
     state.ApplyFont(settings.font);

@@ -14,4 +14,11 @@ bool IsNtPlatform() {
   return info.dwMajorVersion >= 5 || info.dwPlatformId == VER_PLATFORM_WIN32_NT;
 }
 
+int ScreenDpi() {
+  HDC screen = ::GetDC(nullptr);
+  int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+  ::ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
 }  // namespace win

@@ -7,4 +7,7 @@ namespace win {
 // (major version 5 or higher, or the NT platform identifier).
 bool IsNtPlatform();
 
+// Pixels per logical inch of the screen, vertically (96 when it cannot be read).
+int ScreenDpi();
+
 }  // namespace win

@@ -330,4 +330,16 @@ long RichEditor::FormatRange(FORMATRANGE& range, bool draw) {
 
 void RichEditor::FinishFormatting() { ::SendMessageW(hwnd_, EM_FORMATRANGE, FALSE, 0); }
 
+LOGFONTW ToLogFont(const FontSpec& font, int dpiY) {
+  LOGFONTW log{};
+  log.lfHeight = -::MulDiv(std::max(font.points, 1), dpiY, 72);
+  log.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+  log.lfItalic = font.italic;
+  log.lfUnderline = font.underline;
+  log.lfStrikeOut = font.strikeOut;
+  log.lfCharSet = font.charSet;
+  lstrcpynW(log.lfFaceName, font.name.c_str(), LF_FACESIZE);
+  return log;
+}
+
 }  // namespace workspace

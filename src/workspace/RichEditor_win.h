@@ -20,6 +20,9 @@ struct FontSpec {
   BYTE charSet = DEFAULT_CHARSET;
 };
 
+// The font as GDI makes it, at `dpiY` pixels per inch.
+LOGFONTW ToLogFont(const FontSpec& font, int dpiY);
+
 class RichEditor {
  public:
   RichEditor() = default;
