@@ -19,7 +19,9 @@ void TMainForm::TimerTimer() {
   // records wait in param.dat for a tick after it (or for the next start).
   if (InModalWork()) return;
   ModalScope scope(*this);
-  opening_.PickUpHandOff();
+  // The first tick sets up what the window did not need to show; the documents wait
+  // for the next one, so that the window answers in between.
+  opening_.PickUpHandOff(!firstTick_);
   if (firstTick_) FirstTickSetUp();
 }
 
@@ -80,7 +82,7 @@ void TMainForm::FirstTickSetUp() {
   else if (commandLine.print || !commandLine.printer.empty())
     opens.push_back({OpeningQueue::Item::Kind::Print, commandLine.printer});
   LayoutFrame();
-  opening_.Queue(std::move(opens));
+  opening_.Queue(std::move(opens), false);
 }
 
 }  // namespace app

@@ -11,10 +11,10 @@ namespace app {
 namespace {
 bool IsExistingFile(const std::wstring& name) { return workspace::FileExists(name); }
 // How long the first go at the waiting documents may keep the window from answering.
-constexpr unsigned kFirstOpenSliceMs = 300;
+constexpr unsigned kFirstOpenSliceMs = 150;
 }  // namespace
 
-void OpeningQueue::PickUpHandOff() {
+void OpeningQueue::PickUpHandOff(bool openNow) {
   if (!handOff_) handOff_.emplace(handOffPath_);
   std::optional<std::string> bytes = handOff_->Take();
   if (!bytes) return;
@@ -24,14 +24,18 @@ void OpeningQueue::PickUpHandOff() {
   for (const std::wstring& name : request.names) items.push_back({Item::Kind::HandOff, name});
   if (request.print) items.push_back({Item::Kind::Print, L""});
   if (!request.printer.empty()) items.push_back({Item::Kind::Print, request.printer});
-  Queue(std::move(items));
+  Queue(std::move(items), openNow);
 }
 
-void OpeningQueue::Queue(std::vector<Item> items) {
+void OpeningQueue::Queue(std::vector<Item> items, bool openNow) {
   if (items.empty()) return;
+  bool underWay = !items_.empty();
   for (Item& item : items) items_.push_back(std::move(item));
   // A few documents open at once; the rest follow from the timer.
-  RunSlice(kFirstOpenSliceMs);
+  if (openNow && !underWay)
+    RunSlice(kFirstOpenSliceMs);
+  else
+    ::SetTimer(frame_.Window(), kTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 void OpeningQueue::RunSlice(unsigned budgetMs) {
@@ -61,7 +65,7 @@ void OpeningQueue::RunOne(const Item& item) {
       documents_.LimitReported = false;
       break;
     case Kind::HandOff: {
-      std::wstring name = workspace::ShellPathName(item.name);
+      std::wstring name = documents_.CanonicalName(item.name);
       if (int tab = documents_.FindOpenTab(name); tab >= 0) {
         documents_.ActivateTab(tab);
       } else {

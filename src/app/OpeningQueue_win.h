@@ -32,9 +32,10 @@ class OpeningQueue {
       : frame_(frame), documents_(documents), handOffPath_(std::move(handOffPath)), print_(std::move(print)) {}
 
   // Takes what later starts left in param.dat and queues it.
-  void PickUpHandOff();
-  // Queues the items; a first slice opens at once.
-  void Queue(std::vector<Item> items);
+  void PickUpHandOff(bool openNow = true);
+  // Queues the items. With `openNow` a first slice opens at once, unless slices are
+  // already under way; else the timer's first slice comes once the window has answered.
+  void Queue(std::vector<Item> items, bool openNow = true);
   // One slice of the waiting documents (the timer's), at most about `budgetMs` long.
   void RunSlice(unsigned budgetMs);
   // The window closes before it got to these: back to param.dat for the next start.

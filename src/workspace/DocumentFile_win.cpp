@@ -104,16 +104,22 @@ std::string ReadFileBytes(const std::wstring& path) {
   if (!file) Fail(L"Unable to read \"%s\".", path, ::GetLastError());
   LARGE_INTEGER size{};
   ::GetFileSizeEx(file.get(), &size);
+  // Read straight into a string of the file's size and one byte more (the last read
+  // then finds the end); a file that grows meanwhile is still read to its end.
+  constexpr size_t kChunk = 1 << 20;
   std::string bytes;
-  bytes.reserve(static_cast<size_t>(size.QuadPart));
-  std::vector<char> buffer(1 << 20);
+  size_t used = 0;
+  bytes.resize(static_cast<size_t>(std::max<LONGLONG>(size.QuadPart, 0)) + 1);
   for (;;) {
+    if (used == bytes.size()) bytes.resize(bytes.size() + kChunk);
+    DWORD want = static_cast<DWORD>(std::min(bytes.size() - used, kChunk));
     DWORD got = 0;
-    if (!::ReadFile(file.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr))
+    if (!::ReadFile(file.get(), bytes.data() + used, want, &got, nullptr))
       Fail(L"Unable to read \"%s\".", path, ::GetLastError());
     if (got == 0) break;
-    bytes.append(buffer.data(), got);
+    used += got;
   }
+  bytes.resize(used);
   return bytes;
 }
 

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "workspace/RichEditor_win.h"
@@ -18,6 +19,16 @@ struct TextFormat {
   TextEncoding encoding = TextEncoding::Ansi;
   LineEnding ending = LineEnding::CrLf;
   bool mixedEndings = false;  // the file mixed kinds; saving writes `ending` throughout
+};
+
+// A document opened among many whose tab has not been shown yet: its text waits here
+// as read from the file, and its page, panel and editor are made when the tab is
+// first shown or a command reaches the document.
+struct PendingLoad {
+  bool rich = false;
+  std::string rtf;    // rich text as read
+  std::wstring text;  // plain text, decoded
+  bool readOnly = false;  // the file's read-only attribute when it was opened
 };
 
 struct DocumentSlot {
@@ -34,6 +45,9 @@ struct DocumentSlot {
   std::wstring tempFile;  // the copy written for another program, deleted with the slot
   // The file was replaced on disk (a copy or move from another tab): Save asks first.
   bool changedOnDisk = false;
+  // Set while the document waits for its editor (see PendingLoad); the editor and
+  // its windows are empty meanwhile, and the document is unmodified.
+  std::unique_ptr<PendingLoad> pending;
 };
 
 // Events every editor carries; kept so that a fresh control gets them too.

@@ -9,7 +9,7 @@ using namespace command;
 namespace keys = config::keys;
 
 bool Documents::ConfirmClose(int number) {
-  workspace::DocumentSlot* slot = Slot(number);
+  workspace::DocumentSlot* slot = SlotAsIs(number);
   if (!slot || !slot->editor.Modified()) return true;
   win::MessageRequest ask{frame_.Window(), win::Fill(L"Save changes to \"%s\"?", {slot->fileName})};
   ask.icon = win::Icon::Question;
@@ -39,7 +39,7 @@ bool Documents::CloseEveryDocument(bool recordForReOpen) {
   int recorded = 0;
   for (int tab = TabCount() - 1; tab >= 0; --tab) {
     int number = SlotOfTab(tab);
-    workspace::DocumentSlot* slot = Slot(number);
+    workspace::DocumentSlot* slot = SlotAsIs(number);  // a waiting document is unmodified
     if (!slot) continue;
     if (recordForReOpen && slot->fileName.compare(0, 8, L"Untitled") != 0) {
       frame_.Profile().WriteText(keys::kReOpenLast, L"File" + win::ToText(recorded), slot->fileName);

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "config/Keys.h"
+#include "workspace/History.h"
 #include "win/Text.h"
 #include "win/resource.h"
 #include "workspace/Documents_win.h"
@@ -83,15 +84,24 @@ void Documents::BeginBatch() {
   // The tab strip is laid out and painted anew for every tab added, which with many
   // wrapped rows costs more than opening the documents.
   if (!batchPaint_) batchPaint_.emplace(pageControl_);
-  refreshDeferred_ = true;
+  inBatch_ = true;
 }
 
 void Documents::EndBatch(bool finished) {
   constexpr DWORD kBatchPaintMs = 1000;
-  refreshDeferred_ = false;
+  inBatch_ = false;
+  batchFolders_.clear();
+  if (!batchHistory_.empty()) {
+    std::vector<std::wstring> names = std::move(batchHistory_);
+    batchHistory_.clear();
+    if (!frame_.Profile().Read(keys::HideReOpen) && workspace::RecordFiles(frame_.Profile(), names) &&
+        onHistoryChanged)
+      onHistoryChanged();
+  }
   if (refreshPending_) {
     refreshPending_ = false;
     PageControlChange();
+    LayoutPages();
   }
   if (finished || ::GetTickCount() - batchShownAt_ >= kBatchPaintMs) {
     batchPaint_.reset();

@@ -7,6 +7,8 @@
 #include "win/Text.h"
 #include "workspace/DocumentFile_win.h"
 #include "workspace/History.h"
+#include "workspace/SlotRules.h"
+#include "workspace/TextEncoding.h"
 
 namespace workspace {
 using namespace command;
@@ -18,17 +20,63 @@ constexpr wchar_t kTooLarge[] =
     L"file and not edit or save it.";
 }
 
+namespace {
+// Every load of a file is marked around the control's parsing (see `loading`).
+template <class Load>
+auto MarkLoading(const std::function<void(const std::wstring&, bool)>& loading, const std::wstring& name, bool rich,
+                 Load&& load) {
+  struct Mark {
+    const std::function<void(const std::wstring&, bool)>& loading;
+    ~Mark() {
+      if (loading) loading(L"", false);
+    }
+  } mark{loading};
+  if (loading) loading(name, rich);
+  return load();
+}
+}  // namespace
+
 void Documents::RecordHistory(const std::wstring& name) {
+  if (inBatch_) {
+    // Each write rewrites Tarnwick.ini: a batch records its names once, at its end.
+    batchHistory_.push_back(name);
+    return;
+  }
   if (frame_.Profile().Read(keys::HideReOpen)) return;
   if (workspace::RecordFile(frame_.Profile(), name)) if (onHistoryChanged) onHistoryChanged();
 }
 
+std::wstring Documents::CanonicalName(const std::wstring& name) {
+  if (!inBatch_ || name.empty() || name.find_first_of(L"*?") != std::wstring::npos) return ShellPathName(name);
+  // Wine's long-name lookup walks every folder of a path; documents opened together
+  // mostly share their folders, so a folder resolved once in the batch is reused and
+  // only the file's own spelling is looked up.
+  wchar_t full[MAX_PATH * 2];
+  DWORD length = ::GetFullPathNameW(name.c_str(), MAX_PATH * 2, full, nullptr);
+  if (!length || length >= MAX_PATH * 2) return ShellPathName(name);
+  std::wstring fullName(full, length);
+  std::wstring folder = win::FolderPart(fullName), file = win::FileNamePart(fullName);
+  for (const auto& [given, onDisk] : batchFolders_) {
+    if (given != folder) continue;
+    WIN32_FIND_DATAW data;
+    win::UniqueFind find(::FindFirstFileW((onDisk + file).c_str(), &data));
+    if (find) return onDisk + data.cFileName;
+    break;
+  }
+  std::wstring canonical = ShellPathName(fullName);
+  std::wstring canonicalFolder = win::FolderPart(canonical);
+  if (!folder.empty() && !canonicalFolder.empty() && batchFolders_.size() < 64 && FileExists(canonical))
+    batchFolders_.emplace_back(folder, canonicalFolder);
+  return canonical;
+}
+
 void Documents::OpenDocument(std::wstring name) {
   name.erase(std::remove(name.begin(), name.end(), L'"'), name.end());
-  name = ShellPathName(name);
+  name = CanonicalName(name);
   if (refuseLoad && refuseLoad(name)) return;
   if (!ConfirmAnotherCopy(name) || !CheckOpenable(name)) return;
   RecordHistory(name);
+  if (OpenInBackground(name)) return;
   int previous = ActiveSlot;
   std::optional<std::pair<int, bool>> taken = TakeSlot();
   if (!taken) {
@@ -79,7 +127,7 @@ bool Documents::CheckOpenable(const std::wstring& name) {
 
 std::optional<std::pair<int, bool>> Documents::TakeSlot() {
   for (int tab = 0, count = TabCount(); tab < count; ++tab) {
-    DocumentSlot* slot = Slot(SlotOfTab(tab));
+    DocumentSlot* slot = SlotAsIs(SlotOfTab(tab));
     if (!slot || slot->hasFile || slot->editor.Modified()) continue;
     TabCtrl_SetCurSel(pageControl_, tab);
     ActiveSlot = slot->number;
@@ -142,14 +190,94 @@ bool Documents::LoadIntoSlot(int number, bool reused, const std::wstring& name, 
 }
 
 TextFormat Documents::LoadMarked(RichEditor& editor, const std::wstring& name, const StreamProgress& progress) {
-  struct Mark {
-    const std::function<void(const std::wstring&, bool)>& loading;
-    ~Mark() {
-      if (loading) loading(L"", false);
+  return MarkLoading(loading, name, IsRichTextFile(name), [&] { return LoadDocument(editor, name, progress); });
+}
+
+bool Documents::OpenInBackground(const std::wstring& name) {
+  // Making and filling the controls is most of what opening many documents costs, and
+  // most of those tabs are never looked at in a session: a small document opened among
+  // others has its file read now (later changes on disk do not reach it, as with any
+  // open document) and its tab made; Realize does the rest.
+  if (!inBatch_) return false;
+  for (int tab = 0, count = TabCount(); tab < count; ++tab) {
+    const DocumentSlot* slot = SlotAsIs(SlotOfTab(tab));
+    if (slot && !slot->hasFile && !slot->editor.Modified()) return false;  // TakeSlot reuses that tab
+  }
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!::GetFileAttributesExW(name.c_str(), GetFileExInfoStandard, &data)) return false;
+  unsigned long long size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  if (size > kBackgroundLoadLimit) return false;
+  auto pending = std::make_unique<PendingLoad>();
+  std::string bytes = ReadFileBytes(name);
+  TextFormat format;
+  pending->rich = bytes.size() >= 5 && bytes.compare(0, 5, "{\\rtf") == 0;
+  if (pending->rich) {
+    pending->rtf = std::move(bytes);
+  } else {
+    DecodedFile file = DecodeFile(bytes, SystemCodePage());
+    // A log gets its time stamp as it opens, through the editor.
+    if (IsLogText(std::wstring_view(file.text).substr(0, 5))) return false;
+    format.encoding = file.encoding;
+    format.ending = file.breaks.Majority();
+    format.mixedEndings = file.breaks.Mixed();
+    pending->text = std::move(file.text);
+  }
+  pending->readOnly = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+  auto free = workspace::LowestFreeSlot([this](int n) { return slots_[static_cast<size_t>(n)] != nullptr; });
+  if (!free) {
+    if (!LimitReported) ReportLimit();
+    LimitReported = true;
+    return true;
+  }
+  int number = *free;
+  auto slot = std::make_unique<DocumentSlot>();
+  slot->number = number;
+  slot->fileName = name;
+  slot->hasFile = true;
+  slot->format = format;
+  int image = TabImages ? TabImageIndex(false, pending->readOnly) : -1;
+  slot->pending = std::move(pending);
+  slots_[static_cast<size_t>(number)] = std::move(slot);
+  int index = InsertTab(number, win::FileNamePart(name), image);
+  // The last one of the batch is shown at its end (EndBatch).
+  ActiveSlot = number;
+  TabCtrl_SetCurSel(pageControl_, index);
+  refreshPending_ = true;
+  return true;
+}
+
+void Documents::Realize(int number) {
+  DocumentSlot* slot = SlotAsIs(number);
+  if (!slot || !slot->pending) return;
+  std::unique_ptr<PendingLoad> pending = std::move(slot->pending);
+  slot->changeAttached = false;
+  MakeSlotWindows(*slot, !pending->rich);
+  RichEditor& editor = slot->editor;
+  MarkLoading(loading, slot->fileName, pending->rich, [&] {
+    if (pending->rich) {
+      if (static_cast<long long>(pending->rtf.size()) >= editor.MaxLength())
+        editor.SetMaxLength(static_cast<long>(pending->rtf.size() + 1));
+      editor.StreamInRtf(pending->rtf);
+    } else {
+      if (static_cast<long long>(pending->text.size()) >= editor.MaxLength())
+        editor.SetMaxLength(static_cast<long>(pending->text.size() + 1));
+      editor.StreamInText(pending->text);
     }
-  } mark{loading};
-  if (loading) loading(name, IsRichTextFile(name));
-  return LoadDocument(editor, name, progress);
+  });
+  editor.SetModified(false);
+  editor.SetReadOnly(pending->readOnly);
+  editor.SetSelection(0, 0);
+  slot->changeAttached = true;
+}
+
+DocumentSlot* Documents::Slot(int number) {
+  DocumentSlot* slot = SlotAsIs(number);
+  if (slot && slot->pending) Realize(number);
+  return slot;
+}
+
+bool Documents::IsReadOnly(const DocumentSlot& slot) const {
+  return slot.pending ? slot.pending->readOnly : slot.editor.ReadOnly();
 }
 
 void Documents::AfterOpen(int number, const std::wstring& name) {

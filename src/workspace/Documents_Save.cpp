@@ -158,7 +158,7 @@ void Documents::FileMenuSaveAllClick(const Sender&) {
   for (int step = 0; step < count; ++step) {
     int tab = (start + step) % count;
     int number = SlotOfTab(tab);
-    workspace::DocumentSlot* slot = Slot(number);
+    workspace::DocumentSlot* slot = SlotAsIs(number);  // a waiting document is unmodified
     if (!slot || !slot->editor.Modified()) continue;
     if (slot->hasFile) {
       if (!WriteDocument(number, slot->fileName, slot->format)) return;

@@ -64,6 +64,7 @@ void Documents::SetTabCaption(int slot, const std::wstring& displayName) {
   item.mask = TCIF_TEXT;
   item.pszText = caption.data();
   TabCtrl_SetItem(pageControl_, index, &item);
+  if (inBatch_) return;  // the end of the batch repaints and lays out the whole strip
   // Wine repaints the tabs only up to their new end, so a shorter caption would leave
   // the end of the longer one standing: the strips of tabs, above or below the pages,
   // are repainted whole.
@@ -78,69 +79,85 @@ void Documents::SetTabCaption(int slot, const std::wstring& displayName) {
   LayoutPages();
 }
 
+int Documents::InsertTab(int number, const std::wstring& displayName, int image) {
+  std::wstring caption = win::EscapeAmpersands(displayName);
+  TCITEMW item{};
+  item.mask = TCIF_TEXT | TCIF_PARAM | TCIF_IMAGE;
+  item.pszText = caption.data();
+  item.lParam = number;
+  item.iImage = image;
+  int index = TabCtrl_InsertItem(pageControl_, TabCount(), &item);
+  if (index >= 0) tabSlots_.insert(tabSlots_.begin() + index, number);
+  return index;
+}
+
+void Documents::MakeSlotWindows(DocumentSlot& slot, bool plain) {
+  COLORREF pageColor = ColorOf(frame_.Profile().Read(keys::EditorBGColor));
+  slot.page = win::CreateContainer(pageControl_, pageColor);
+  slot.panel = win::CreateContainer(slot.page, pageColor);
+  win::SetDock(slot.panel, win::Dock::Fill, 50);
+  ::ShowWindow(slot.panel, SW_SHOWNA);
+  slot.editor = workspace::CreateEditor(slot.panel, slot.number, plain, Hooks());
+  RichEditor& editor = slot.editor;
+  editor.SetMaxLength(workspace::kEditorMaxLength);
+
+  workspace::FontSpec font;
+  if (plain) {
+    slot.background = pageColor;
+    font.color = ColorOf(frame_.Profile().Read(keys::EditorColor));
+  } else {
+    slot.background = ColorOf(frame_.Profile().Read(keys::RTFBGColor));
+    font.color = RGB(0, 0, 0);
+  }
+  editor.SetBackground(slot.background);
+  font.name = frame_.Profile().Read(keys::EditorFont);
+  font.points = std::clamp(frame_.Profile().Read(keys::EditorSize), 1, 1638);
+  font.bold = frame_.Profile().Read(keys::EditorBold);
+  font.italic = frame_.Profile().Read(keys::EditorItalic);
+  font.underline = frame_.Profile().Read(keys::EditorUnderline);
+  font.strikeOut = frame_.Profile().Read(keys::EditorStrikeOut);
+  editor.SetDefaultFont(font);
+  editor.SetWordWrap(plain ? frame_.Profile().Read(keys::EditorWordWrap) : true);
+  ::ShowWindow(editor.hwnd(), SW_SHOWNA);
+  slot.insertMode = true;
+  // The page gets its size (hidden) once its editor is in it, so that the editor fills
+  // it and a text loaded next is laid out once, at the size it is shown in.
+  RECT r;
+  ::GetClientRect(pageControl_, &r);
+  TabCtrl_AdjustRect(pageControl_, FALSE, &r);
+  ::SetWindowPos(slot.page, nullptr, r.left, r.top, std::max<int>(0, r.right - r.left),
+                 std::max<int>(0, r.bottom - r.top), SWP_NOACTIVATE | SWP_NOZORDER);
+  win::Relayout(slot.page);
+  win::Relayout(slot.panel);
+}
+
 bool Documents::NewDocument(int format, const std::wstring& extension) {
   auto free = workspace::LowestFreeSlot([this](int n) { return slots_[static_cast<size_t>(n)] != nullptr; });
   if (!free) return false;
   int number = *free;
   ActiveSlot = number;
   std::wstring name = workspace::UntitledName(number, extension);
-  bool plain = format == 0;
   {
     win::PaintSuspender suspend(frame_.Window());
     auto slot = std::make_unique<DocumentSlot>();
     slot->number = number;
-    COLORREF pageColor = ColorOf(frame_.Profile().Read(keys::EditorBGColor));
-    slot->page = win::CreateContainer(pageControl_, pageColor);
-    std::wstring caption = win::EscapeAmpersands(name);
-    TCITEMW item{};
-    item.mask = TCIF_TEXT | TCIF_PARAM | TCIF_IMAGE;
-    item.pszText = caption.data();
-    item.lParam = number;
-    item.iImage = TabImages ? 0 : -1;
-    int index = TabCtrl_InsertItem(pageControl_, TabCount(), &item);
-    if (index >= 0) tabSlots_.insert(tabSlots_.begin() + index, number);
     slot->fileName = name;
-
-    slot->panel = win::CreateContainer(slot->page, pageColor);
-    win::SetDock(slot->panel, win::Dock::Fill, 50);
-    ::ShowWindow(slot->panel, SW_SHOWNA);
-    slot->editor = workspace::CreateEditor(slot->panel, number, plain, Hooks());
-    RichEditor& editor = slot->editor;
-    editor.SetMaxLength(workspace::kEditorMaxLength);
-
-    workspace::FontSpec font;
-    if (plain) {
-      slot->background = pageColor;
-      font.color = ColorOf(frame_.Profile().Read(keys::EditorColor));
-    } else {
-      slot->background = ColorOf(frame_.Profile().Read(keys::RTFBGColor));
-      font.color = RGB(0, 0, 0);
-    }
-    editor.SetBackground(slot->background);
-    font.name = frame_.Profile().Read(keys::EditorFont);
-    font.points = std::clamp(frame_.Profile().Read(keys::EditorSize), 1, 1638);
-    font.bold = frame_.Profile().Read(keys::EditorBold);
-    font.italic = frame_.Profile().Read(keys::EditorItalic);
-    font.underline = frame_.Profile().Read(keys::EditorUnderline);
-    font.strikeOut = frame_.Profile().Read(keys::EditorStrikeOut);
-    editor.SetDefaultFont(font);
-    editor.SetWordWrap(plain ? frame_.Profile().Read(keys::EditorWordWrap) : true);
-    ::ShowWindow(editor.hwnd(), SW_SHOWNA);
-    slot->insertMode = true;
     slot->hasFile = false;
+    MakeSlotWindows(*slot, format == 0);
     slots_[static_cast<size_t>(number)] = std::move(slot);
-
+    int index = InsertTab(number, name, TabImages ? 0 : -1);
     TabCtrl_SetCurSel(pageControl_, index);
     PageControlChange();
   }
   DocumentSlot& slot = *slots_[static_cast<size_t>(number)];
   slot.changeAttached = true;
   slot.editor.SetModified(false);
-  if (!refreshDeferred_) frame_.CommandStatesChanged();
+  if (!inBatch_) frame_.CommandStatesChanged();
   return true;
 }
 
 void Documents::ShowActivePage() {
+  Realize(ActiveSlot);
   for (auto& slot : slots_) {
     if (!slot) continue;
     bool active = slot->number == ActiveSlot;
@@ -162,14 +179,13 @@ void Documents::PageControlChange() {
   int slot = SlotOfTab(tab);
   if (slot < 0 || !slots_[static_cast<size_t>(slot)]) return;
   ActiveSlot = slot;
-  ShowActivePage();
-  if (onActivePage) onActivePage();
-  if (refreshDeferred_) {
-    // Many documents are opening: the bars show the last of them once it is in.
+  if (inBatch_) {
+    // Many documents are opening: the last of them is shown once it is in.
     refreshPending_ = true;
-    FocusIfInWindow();
     return;
   }
+  ShowActivePage();
+  if (onActivePage) onActivePage();
   ShowStatus();
   frame_.CommandStatesChanged();
   FocusIfInWindow();
@@ -222,7 +238,7 @@ int Documents::CaretColumn() {
 void Documents::MemoSelectionChange() {
   if (!slots_[static_cast<size_t>(ActiveSlot)]) return;
   frame_.SetStatusText(0, win::ToText(CaretLine() + 1) + L":" + win::ToText(CaretColumn() + 1));
-  if (refreshDeferred_) return;
+  if (inBatch_) return;
   frame_.CommandStatesChanged();
   if (onSelectionChange) onSelectionChange();
 }
@@ -239,11 +255,11 @@ void Documents::MemoKeyPress(wchar_t key) {
 }
 
 void Documents::UpdateTabImage(int number) {
-  DocumentSlot* slot = Slot(number);
+  DocumentSlot* slot = SlotAsIs(number);
   if (!TabImages || !slot) return;
   int index = TabIndexOfSlot(number);
   if (index < 0) return;
-  int image = workspace::TabImageIndex(slot->editor.Modified(), slot->editor.ReadOnly());
+  int image = workspace::TabImageIndex(slot->editor.Modified(), IsReadOnly(*slot));
   // Setting an item lays out every tab again: leave one that is right alone.
   if (TabImage(index) == image) return;
   TCITEMW item{};
@@ -271,7 +287,8 @@ void Documents::DestroySlot(int number) {
   {
     win::PaintSuspender suspend(frame_.Window());
     int index = TabIndexOfSlot(number);
-    if (onSlotClosing) onSlotClosing(number);
+    // A waiting document has no page for the panes to be on.
+    if (onSlotClosing && !owned->pending) onSlotClosing(number);
     ::DestroyWindow(owned->editor.hwnd());
     ::DestroyWindow(owned->panel);
     ::DestroyWindow(owned->page);
@@ -294,7 +311,7 @@ void Documents::SelectAfterClose(int oldTabIndex) {
 }
 
 void Documents::FocusActiveEditor() {
-  auto& slot = slots_[static_cast<size_t>(ActiveSlot)];
+  DocumentSlot* slot = Slot(ActiveSlot);
   if (slot && slot->editor) ::SetFocus(slot->editor.hwnd());
 }
 
@@ -313,7 +330,7 @@ void Documents::MakeTempFileName() {
 }
 
 void Documents::DeleteTempFile(int number) {
-  DocumentSlot* slot = Slot(number);
+  DocumentSlot* slot = SlotAsIs(number);
   if (!slot || slot->tempFile.empty()) return;
   std::wstring temp = std::move(slot->tempFile);
   slot->tempFile.clear();
@@ -398,7 +415,7 @@ void Documents::LayoutPages() {
   ::GetClientRect(pageControl_, &r);
   TabCtrl_AdjustRect(pageControl_, FALSE, &r);
   for (auto& slot : slots_) {
-    if (!slot) continue;
+    if (!slot || !slot->page) continue;
     if (slot->number == ActiveSlot || (::GetWindowLongW(slot->page, GWL_STYLE) & WS_VISIBLE))
       ::MoveWindow(slot->page, r.left, r.top, std::max<int>(0, r.right - r.left), std::max<int>(0, r.bottom - r.top),
                    TRUE);

@@ -24,10 +24,10 @@ void Documents::ApplyTabLook(bool wrap, bool below, bool buttons, bool images) {
   TabImages = images;
   AttachTabImages(images);
   for (int tab = 0, count = TabCount(); tab < count; ++tab) {
-    DocumentSlot* slot = Slot(SlotOfTab(tab));
+    DocumentSlot* slot = SlotAsIs(SlotOfTab(tab));
     TCITEMW item{};
     item.mask = TCIF_IMAGE;
-    item.iImage = images && slot ? TabImageIndex(slot->editor.Modified(), slot->editor.ReadOnly()) : -1;
+    item.iImage = images && slot ? TabImageIndex(slot->editor.Modified(), IsReadOnly(*slot)) : -1;
     TabCtrl_SetItem(pageControl_, tab, &item);
   }
   ::DragAcceptFiles(pageControl_, TRUE);

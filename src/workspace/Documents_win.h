@@ -58,9 +58,17 @@ class Documents : public DocumentHost {
   bool PlaySoundsOn = false;
 
   int ActiveSlotNumber() const override { return ActiveSlot; }
-  DocumentSlot* Slot(int number) override {
+  // The slot with its editor: a document still waiting for one (opened among many and
+  // never shown) gets it now.
+  DocumentSlot* Slot(int number) override;
+  // The slot as it is: a waiting document has no editor yet (and is unmodified).
+  DocumentSlot* SlotAsIs(int number) const {
     return number >= 0 && number < kSlotCount ? slots_[static_cast<size_t>(number)].get() : nullptr;
   }
+  // Makes the page, panel and editor of a waiting document and fills the editor.
+  void Realize(int number);
+  // Whether the document is read-only, waiting or not.
+  bool IsReadOnly(const DocumentSlot& slot) const;
   int TabCount() const override;
   int SlotOfTab(int tabIndex) const override;
   int TabIndexOfSlot(int slot) const override;
@@ -100,9 +108,15 @@ class Documents : public DocumentHost {
   void ShowStatus();
 
   // Many documents opening one after another: the bars and the tab strip are brought
-  // up to date about once a second and at the end rather than after each document.
+  // up to date about once a second and at the end rather than after each document,
+  // the history is written once, and small documents wait for their editor until
+  // their tab is shown.
   void BeginBatch();
   void EndBatch(bool finished);
+  bool InBatch() const { return inBatch_; }
+  // The spelling of `name` on disk (ShellPathName); in a batch the folders resolved
+  // before are reused.
+  std::wstring CanonicalName(const std::wstring& name);
 
   // The look of the tabs (Settings): wrapping onto rows, below the pages or drawn as
   // buttons (always above), and whether they show the documents' state images.
@@ -189,6 +203,13 @@ class Documents : public DocumentHost {
   bool CheckOpenable(const std::wstring& name);
   // A slot for the file: an untouched untitled tab, else a new one; nullopt at the limit.
   std::optional<std::pair<int, bool>> TakeSlot();
+  // In a batch, a small file gets its tab and waits for its editor; false when it is
+  // to be loaded as usual.
+  bool OpenInBackground(const std::wstring& name);
+  int InsertTab(int number, const std::wstring& displayName, int image);
+  // The page, panel and editor of a slot, in the look Tarnwick.ini gives new editors.
+  void MakeSlotWindows(DocumentSlot& slot, bool plain);
+
   bool LoadIntoSlot(int slot, bool reused, const std::wstring& name, int previousSlot);
   void AfterOpen(int slot, const std::wstring& name);
   // Every load of a file goes through here, between the two calls of `loading`.
@@ -214,8 +235,10 @@ class Documents : public DocumentHost {
   std::vector<int> tabSlots_;  // slot numbers in tab order
   HWND pageControl_ = nullptr;
   win::UniqueImageList tabImageList_;
-  bool refreshDeferred_ = false;  // while a slice of waiting documents opens
+  bool inBatch_ = false;  // while a slice of waiting documents opens
   bool refreshPending_ = false;
+  std::vector<std::wstring> batchHistory_;
+  std::vector<std::pair<std::wstring, std::wstring>> batchFolders_;  // as given, as on disk
   std::optional<win::PaintSuspender> batchPaint_;
   DWORD batchShownAt_ = 0;
 

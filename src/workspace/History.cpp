@@ -18,13 +18,23 @@ std::vector<std::wstring> ReadFileHistory(const config::Profile& profile) {
   return files;
 }
 
-bool RecordFile(config::Profile& profile, const std::wstring& path) {
+bool RecordFile(config::Profile& profile, const std::wstring& path) { return RecordFiles(profile, {path}); }
+
+bool RecordFiles(config::Profile& profile, const std::vector<std::wstring>& paths) {
   std::vector<std::wstring> files = ReadFileHistory(profile);
-  for (const std::wstring& entry : files)
-    if (win::EqualsNoCase(entry, path)) return false;
-  // The whole list in one write: a key at a time rewrote the file fifteen times.
-  files.insert(files.begin(), path);
-  files.resize(kHistoryFiles);
+  bool changed = false;
+  for (const std::wstring& path : paths) {
+    bool listed = false;
+    for (const std::wstring& entry : files)
+      if (win::EqualsNoCase(entry, path)) listed = true;
+    if (listed) continue;
+    files.insert(files.begin(), path);
+    files.resize(kHistoryFiles);
+    changed = true;
+  }
+  if (!changed) return false;
+  // The whole list in one write: a key at a time rewrote the file fifteen times, and a
+  // write per document of a batch cost as much as opening them.
   std::vector<std::pair<std::wstring, std::wstring>> entries;
   for (int n = 0; n < kHistoryFiles; ++n) entries.emplace_back(FileKey(n), files[static_cast<size_t>(n)]);
   profile.WriteSection(keys::kHistory, entries);

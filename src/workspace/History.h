@@ -16,6 +16,9 @@ std::vector<std::wstring> ReadFileHistory(const config::Profile& profile);
 // Records a file at File0 unless it is listed already (compared without regard to
 // case); returns whether the list changed.
 bool RecordFile(config::Profile& profile, const std::wstring& path);
+// Records the files in this order as RecordFile would one by one, with at most one
+// write; returns whether the list changed.
+bool RecordFiles(config::Profile& profile, const std::vector<std::wstring>& paths);
 
 struct FolderEntry {
   std::wstring folder;

@@ -37,4 +37,9 @@ std::wstring TempFileName(std::wstring_view fileName, std::wstring_view currentD
   }
 }
 
+bool IsLogText(std::wstring_view text) {
+  // The control holds a line break as CR; a file may have it as CR LF or LF alone.
+  return text.substr(0, 4) == L".LOG" && (text.size() == 4 || text[4] == L'\r' || text[4] == L'\n');
+}
+
 }  // namespace workspace

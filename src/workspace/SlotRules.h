@@ -24,6 +24,14 @@ std::optional<int> TabAfterClose(int closedIndex, int tabCount);
 // The tab image for a document's states: 0 plain, 1 modified, 2 read-only, 3 both.
 constexpr int TabImageIndex(bool modified, bool readOnly) { return (modified ? 1 : 0) + (readOnly ? 2 : 0); }
 
+// A document whose text starts with ".LOG" alone on its first line (or is just that)
+// gets the time and date at its end each time it is opened. `text` is its beginning.
+bool IsLogText(std::wstring_view text);
+
+// Documents opened together up to this size wait for their editor until their tab is
+// first shown; larger ones load at once, with their progress shown.
+inline constexpr unsigned long long kBackgroundLoadLimit = 1 << 20;
+
 // Name of a slot's temporary copy: the document's drive and folder (or `currentDir`
 // with a backslash for a name without folder), "~TWK_TMP", the lowest number n >= 1
 // for which no file exists, and the document's extension with its dot.

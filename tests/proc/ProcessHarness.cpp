@@ -1,5 +1,7 @@
 #include "proc/ProcessHarness.h"
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include "win/Handles.h"
@@ -174,6 +176,38 @@ std::vector<std::wstring> ChildTexts(HWND parent, const wchar_t* className) {
   std::vector<std::wstring> texts;
   for (HWND child : ChildrenOf(parent, className)) texts.push_back(TextOf(child));
   return texts;
+}
+
+std::vector<std::wstring> TabCaptions(HWND tabs) {
+  std::vector<std::wstring> captions;
+  DWORD processId = 0;
+  ::GetWindowThreadProcessId(tabs, &processId);
+  win::UniqueHandle process(
+      ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
+  if (!process) return captions;
+  constexpr int kLength = 520;
+  struct Remote {
+    TCITEMW item;
+    wchar_t text[kLength];
+  };
+  auto* remote = static_cast<Remote*>(
+      ::VirtualAllocEx(process.get(), nullptr, sizeof(Remote), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+  if (!remote) return captions;
+  int count = static_cast<int>(::SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    Remote local{};
+    local.item.mask = TCIF_TEXT;
+    local.item.pszText = remote->text;
+    local.item.cchTextMax = kLength;
+    SIZE_T done = 0;
+    if (!::WriteProcessMemory(process.get(), remote, &local, sizeof(local), &done)) break;
+    ::SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&remote->item));
+    if (!::ReadProcessMemory(process.get(), remote, &local, sizeof(local), &done)) break;
+    local.text[kLength - 1] = L'\0';
+    captions.emplace_back(local.text);
+  }
+  ::VirtualFreeEx(process.get(), remote, 0, MEM_RELEASE);
+  return captions;
 }
 
 ScopedEnvironment::ScopedEnvironment(std::wstring name, const std::wstring& value) : name_(std::move(name)) {

@@ -58,6 +58,9 @@ std::vector<HWND> ChildrenOf(HWND parent, const wchar_t* className);
 std::wstring TextOf(HWND hwnd);
 // The texts of the window's child windows of that class, read across processes.
 std::vector<std::wstring> ChildTexts(HWND parent, const wchar_t* className);
+// The captions of another process's tab control, in order (read through a buffer in
+// that process: the control's messages are not carried across processes).
+std::vector<std::wstring> TabCaptions(HWND tabs);
 
 // Sets an environment variable of this process, and so of the programs it starts, for
 // the owner's lifetime.

@@ -1,6 +1,7 @@
 // The stand-in notepad: its steps in-process, the real NOTEPAD.EXE with a recording
 // stand-in editor, and the real NOTEPAD.EXE handing files to a running Tarnwick.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <functional>
@@ -371,6 +372,13 @@ class StubEditorTest : public ::testing::Test {
     for (const std::wstring& text : ChildTexts(main_, L"RICHEDIT50W")) ++counts[win::ToUtf8(text)];
     return counts;
   }
+  std::map<std::wstring, int> OpenTabs() {
+    std::map<std::wstring, int> counts;
+    std::vector<HWND> tabs = proctest::ChildrenOf(main_, WC_TABCONTROLW);
+    if (!tabs.empty())
+      for (const std::wstring& caption : proctest::TabCaptions(tabs.front())) ++counts[caption];
+    return counts;
+  }
   // Waits until every text is shown; a failure names the first one missing.
   ::testing::AssertionResult WaitUntilOpen(const std::vector<std::string>& texts) {
     std::string missing;
@@ -426,7 +434,7 @@ TEST_F(StubEditorTest, ANameOutsideTheCodePageReachesTheRunningEditor) {
 
 TEST_F(StubEditorTest, TwoThenTwentyStubsAtOnceOpenEveryFileExactlyOnce) {
   StartEditor();
-  std::vector<std::string> all;
+  std::vector<std::wstring> all;
   for (int count : {2, 20}) {
     std::vector<std::wstring> names;
     std::vector<std::string> texts;
@@ -436,12 +444,14 @@ TEST_F(StubEditorTest, TwoThenTwentyStubsAtOnceOpenEveryFileExactlyOnce) {
       MakeFile(names.back(), texts.back());
     }
     HandOverAtOnce(names);
-    ASSERT_TRUE(WaitUntilOpen(texts)) << "batch of " << count;
-    all.insert(all.end(), texts.begin(), texts.end());
+    all.insert(all.end(), names.begin(), names.end());
+    // Documents opened together get their editor when their tab is first shown: the
+    // tabs tell what is open.
+    ASSERT_TRUE(WaitFor([&] { return OpenTabs().size() == all.size(); }, 20000)) << "batch of " << count;
   }
   // Two more timer periods: nothing handed over may be opened a second time.
   ::Sleep(1100);
-  std::map<std::string, int> open = OpenTexts();
+  std::map<std::wstring, int> open = OpenTabs();
   EXPECT_EQ(open.size(), all.size());
-  for (const std::string& text : all) EXPECT_EQ(open[text], 1) << text;
+  for (const std::wstring& name : all) EXPECT_EQ(open[name], 1) << win::ToUtf8(name);
 }

@@ -16,6 +16,25 @@ TEST(History, SixteenFilesKeepTheLastFifteenNewestFirst) {
   EXPECT_EQ(profile.sectionWrites, 16) << "the file is rewritten once per recorded name, not once per key";
 }
 
+TEST(History, ABatchOfFilesEndsAsOneByOneWouldInOneWrite) {
+  // Twenty names, one of them twice in another case and one already listed: the
+  // batch leaves the list as recording them one at a time does.
+  std::vector<std::wstring> names;
+  for (int i = 0; i < 20; ++i) names.push_back(L"C:\\b\\" + std::to_wstring(i) + L".txt");
+  names.insert(names.begin() + 15, L"c:\\B\\3.TXT");
+  names.push_back(L"C:\\old.txt");
+  MemoryProfile single, batch;
+  RecordFile(single, L"C:\\old.txt");
+  RecordFile(batch, L"C:\\old.txt");
+  batch.sectionWrites = 0;
+  for (const std::wstring& name : names) RecordFile(single, name);
+  EXPECT_TRUE(RecordFiles(batch, names));
+  EXPECT_EQ(ReadFileHistory(batch), ReadFileHistory(single));
+  EXPECT_EQ(batch.sectionWrites, 1);
+  EXPECT_FALSE(RecordFiles(batch, {L"C:\\B\\19.txt"}));
+  EXPECT_EQ(batch.sectionWrites, 1) << "nothing new, nothing written";
+}
+
 TEST(History, AFileAlreadyListedKeepsItsPlaceWhateverItsCase) {
   MemoryProfile profile;
   for (int i = 0; i < 7; ++i) RecordFile(profile, L"c:\\notes\\" + std::to_wstring(i) + L".txt");

@@ -41,3 +41,8 @@ TEST(SlotRules, TabImages) {
   EXPECT_EQ(TabImageIndex(false, true), 2);
   EXPECT_EQ(TabImageIndex(true, true), 3);
 }
+
+TEST(SlotRules, LogDocumentsAreThoseWithDotLogAloneOnTheFirstLine) {
+  for (const wchar_t* text : {L".LOG", L".LOG\r\nmore", L".LOG\nmore", L".LOG\rmore"}) EXPECT_TRUE(IsLogText(text)) << text;
+  for (const wchar_t* text : {L"", L".LO", L".log", L".LOGS", L" .LOG", L".LOG more"}) EXPECT_FALSE(IsLogText(text)) << text;
+}
