@@ -16,9 +16,14 @@
 # binutils' x86_64 thunk saves the integer argument registers but not xmm0-xmm3: only
 # functions without floating-point arguments may be listed.
 #
-#   twk_delay_import(<dll>)  makes the interface library twk_delay_<dll>; a target
-#   linking it calls <dll>'s listed functions through the delayed import.
+#   twk_delay_import(<dll> [<file>])  makes the interface library twk_delay_<dll>; a
+#   target linking it calls <dll>'s listed functions through the delayed import.
+#   <file> is the library's file name when it is not <dll>.dll (winspool.drv).
 function(twk_delay_import dll)
+  set(file_name ${dll}.dll)
+  if(ARGC GREATER 1)
+    set(file_name ${ARGV1})
+  endif()
   set(def_source ${PROJECT_SOURCE_DIR}/cmake/delay/${dll}.def)
   set(out_dir ${CMAKE_BINARY_DIR}/delay)
   set(library ${out_dir}/lib${dll}_delay.a)
@@ -35,11 +40,11 @@ function(twk_delay_import dll)
   endif()
   set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${def_source})
   add_custom_command(OUTPUT ${library}
-                     COMMAND ${CMAKE_DLLTOOL} ${kill_at} --input-def ${def_file} --dllname ${dll}.dll
+                     COMMAND ${CMAKE_DLLTOOL} ${kill_at} --input-def ${def_file} --dllname ${file_name}
                              --output-delaylib ${library}
                      DEPENDS ${def_file}
                      WORKING_DIRECTORY ${out_dir}
-                     COMMENT "Delay-import library for ${dll}.dll"
+                     COMMENT "Delay-import library for ${file_name}"
                      VERBATIM)
   add_custom_target(twk_delay_${dll}_lib DEPENDS ${library})
   add_library(twk_delay_${dll} INTERFACE)

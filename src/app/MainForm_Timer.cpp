@@ -45,6 +45,7 @@ void TMainForm::PrintFromRequest(const std::wstring& printer) {
 void TMainForm::FirstTickSetUp() {
   firstTick_ = false;
   ::SetTimer(hwnd(), kMainTimer, 500, nullptr);
+  printing_.AskSpooler();
   documents_.FocusActiveEditor();
   ::ShowWindow(statusBar_, profile().Read(keys::ShowStatusBar) ? SW_SHOWNA : SW_HIDE);
   if (profile().Read(keys::ShowRuler)) ruler_.ViewMenuRulerClick(Sender{command::ViewMenuRuler});

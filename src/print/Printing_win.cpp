@@ -117,9 +117,12 @@ class Marker {
 
 Printing::Printing(workspace::Frame& frame, workspace::DocumentHost& documents, Registry& commands)
     : frame_(frame), documents_(documents), device_(std::make_unique<SystemPrinter>()) {
-  Rule printer = [this] { return HasPrinter(); };
+  // Until the first timer tick the spooler is not asked (its library waits for its
+  // first call): the first window shows the commands as if a printer were there. The
+  // commands themselves always ask.
+  Rule printer = [this] { return !spoolerAsked_ || HasPrinter(); };
   auto hint = [this](const wchar_t* usual) {
-    return [this, usual]() -> const wchar_t* { return HasPrinter() ? usual : kNoPrinterHint; };
+    return [this, usual]() -> const wchar_t* { return !spoolerAsked_ || HasPrinter() ? usual : kNoPrinterHint; };
   };
   commands.Add({
       {FileMenuPrint, L"FileMenuPrint", L"&Print...", Ctrl('P'), L"Print the document.", 12,

@@ -30,6 +30,8 @@ class Printing {
   // The marker of the open Print dialog: print requests wait while it is set.
   bool DialogOpen() const { return dialogOpen_; }
   bool HasPrinter();
+  // From now on the commands' states ask the spooler whether there is a printer.
+  void AskSpooler() { spoolerAsked_ = true; }
   bool PrinterExists(const std::wstring& name) { return device_->Exists(name); }
   // Tests print on a device of their own.
   void UseDevice(std::unique_ptr<PrinterDevice> device) { device_ = std::move(device); }
@@ -52,6 +54,7 @@ class Printing {
   Orientation contextOrientation_ = Orientation::Portrait;
   std::wstring contextPrinter_;
   bool dialogOpen_ = false;
+  bool spoolerAsked_ = false;
 };
 
 }  // namespace print
