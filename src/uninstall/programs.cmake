@@ -11,3 +11,4 @@ target_link_libraries(twk_uninstall PUBLIC twk_pure version shell32 user32 kerne
 add_executable(Remove WIN32 uninstall/RemoveMain.cpp uninstall/Remove.rc)
 target_link_libraries(Remove PRIVATE twk_uninstall)
 target_link_options(Remove PRIVATE -municode)
+twk_ship(Remove)
