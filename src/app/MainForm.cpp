@@ -210,9 +210,6 @@ void TMainForm::FormCreate() {
   ::SetTimer(hwnd(), kMainTimer, 1, nullptr);
   documents_.NewDocument(0, L"txt");
   win::MessageLoop::SetIdle([this] { CommandStatesChanged(); });
-
-  sideBar_.Create(hwnd());
-  ruler_.Create(hwnd());
   LayoutFrame();
 }
 

@@ -48,6 +48,10 @@ void TMainForm::FirstTickSetUp() {
   printing_.AskSpooler();
   documents_.FocusActiveEditor();
   ::ShowWindow(statusBar_, profile().Read(keys::ShowStatusBar) ? SW_SHOWNA : SW_HIDE);
+  // The side bar and the ruler are filled or shown only now: made before the window
+  // showed, they only made it show later.
+  sideBar_.Create(hwnd());
+  ruler_.Create(hwnd());
   if (profile().Read(keys::ShowRuler)) ruler_.ViewMenuRulerClick(Sender{command::ViewMenuRuler});
   sideBar_.FirstTick();
 
