@@ -46,6 +46,7 @@ void TMainForm::FirstTickSetUp() {
   firstTick_ = false;
   ::SetTimer(hwnd(), kMainTimer, 500, nullptr);
   printing_.AskSpooler();
+  formatting_.FirstTick();
   documents_.FocusActiveEditor();
   ::ShowWindow(statusBar_, profile().Read(keys::ShowStatusBar) ? SW_SHOWNA : SW_HIDE);
   // The side bar and the ruler are filled or shown only now: made before the window

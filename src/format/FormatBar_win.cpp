@@ -77,11 +77,17 @@ HWND FormatBar::Create(HWND parent) {
   RegisterClassOnce(kClassName, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   if (!CreateHandle(0, kClassName, L"", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent, nullptr))
     return nullptr;
-  CreateBoxes();
   CreateButtons();
-  CreateTips();
   LayOut();
   return hwnd();
+}
+
+void FormatBar::AddBoxes() {
+  if (fontBox_) return;
+  CreateBoxes();
+  CreateTips();
+  LayOut();
+  ::RedrawWindow(hwnd(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void FormatBar::CreateBoxes() {
@@ -174,9 +180,11 @@ void FormatBar::SetShowTips(bool show) {
 }
 
 void FormatBar::LayOut() {
-  ::MoveWindow(fontBox_, kFontBoxX, 1, kFontBoxWidth, DroppedHeight(fontBox_, kFontBoxRows), FALSE);
-  ::MoveWindow(sizeBox_, kSizeBoxX, 1, kSizeBoxWidth, DroppedHeight(sizeBox_, kSizeBoxRows), FALSE);
-  ::MoveWindow(colorBox_, kColorBoxX, 1, kColorBoxWidth, DroppedHeight(colorBox_, 1), FALSE);
+  if (fontBox_) {
+    ::MoveWindow(fontBox_, kFontBoxX, 1, kFontBoxWidth, DroppedHeight(fontBox_, kFontBoxRows), FALSE);
+    ::MoveWindow(sizeBox_, kSizeBoxX, 1, kSizeBoxWidth, DroppedHeight(sizeBox_, kSizeBoxRows), FALSE);
+    ::MoveWindow(colorBox_, kColorBoxX, 1, kColorBoxWidth, DroppedHeight(colorBox_, 1), FALSE);
+  }
   SIZE size{};
   ::SendMessageW(buttons_, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&size));
   DWORD button = static_cast<DWORD>(::SendMessageW(buttons_, TB_GETBUTTONSIZE, 0, 0));
@@ -187,7 +195,7 @@ void FormatBar::LayOut() {
 int FormatBar::Height() const {
   if (!hwnd() || !(::GetWindowLongW(hwnd(), GWL_STYLE) & WS_VISIBLE)) return 0;
   RECT box{}, buttons{};
-  ::GetWindowRect(fontBox_, &box);
+  if (fontBox_) ::GetWindowRect(fontBox_, &box);
   ::GetWindowRect(buttons_, &buttons);
   return std::max<int>(box.bottom - box.top, buttons.bottom - buttons.top) + 3;
 }

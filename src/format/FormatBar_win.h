@@ -39,8 +39,12 @@ class FormatBar : public win::Window {
  public:
   explicit FormatBar(FormatBarEvents& events) : events_(events) {}
 
-  // Creates the bar, hidden, with the installed fonts in its font box.
+  // Creates the bar, hidden, with its buttons.
   HWND Create(HWND parent);
+  // Adds the font box with the installed fonts, the size and the colour box. Under
+  // Wine each combo box costs about as much as a top-level window: the first window
+  // shows without them, and they come on its first timer tick.
+  void AddBoxes();
   // The height the bar needs; 0 while it is hidden.
   int Height() const;
 

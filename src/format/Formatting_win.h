@@ -24,6 +24,8 @@ class Formatting : private FormatBarEvents {
 
   // Creates the format bar in the main window, hidden; the frame lays it out.
   HWND CreateBar(HWND parent);
+  // The bar's boxes, after the window has shown (see FormatBar::AddBoxes).
+  void FirstTick() { bar_.AddBoxes(); }
   // The height of the bar's band; 0 while it is hidden.
   int BarHeight() const { return bar_.Height(); }
   FormatBar& Bar() { return bar_; }
