@@ -28,8 +28,10 @@ bool IsRichTextFile(const std::wstring& path) {
   char head[5];
   DWORD got = 0;
   if (!::ReadFile(file.get(), head, 5, &got, nullptr) || got != 5) return false;
-  return std::string_view(head, 5) == "{\\rtf";
+  return IsRichText(std::string_view(head, 5));
 }
+
+bool IsRichText(std::string_view bytes) { return bytes.substr(0, 5) == "{\\rtf"; }
 
 bool FileExists(const std::wstring& path) {
   DWORD attributes = ::GetFileAttributesW(path.c_str());
@@ -162,26 +164,37 @@ const CodePage& SystemCodePage() {
 
 std::wstring SystemCodePageName() { return L"Windows-" + std::to_wstring(::GetACP()); }
 
+TextFormat FormatOf(const DecodedFile& file) {
+  TextFormat format;
+  format.encoding = file.encoding;
+  format.ending = file.breaks.Majority();
+  format.mixedEndings = file.breaks.Mixed();
+  return format;
+}
+
+void FillEditor(RichEditor& editor, std::wstring_view text, const StreamProgress& progress) {
+  if (static_cast<long long>(text.size()) >= editor.MaxLength()) editor.SetMaxLength(static_cast<long>(text.size()) + 1);
+  if (!editor.StreamInText(text, progress)) throw LoadCancelled{};
+}
+
+void FillEditorRtf(RichEditor& editor, std::string_view rtf, const StreamProgress& progress) {
+  // The limit also bounds rich text while it streams in; the text is never longer
+  // than the file.
+  if (static_cast<long long>(rtf.size()) >= editor.MaxLength())
+    editor.SetMaxLength(static_cast<long>(std::min<size_t>(rtf.size() + 1, 0x7FFFFFFE)));
+  if (!editor.StreamInRtf(rtf, progress)) throw LoadCancelled{};
+}
+
 TextFormat LoadDocument(RichEditor& editor, const std::wstring& path, const StreamProgress& progress) {
   std::string bytes = ReadFileBytes(path);
-  TextFormat format;
-  if (editor.IsPlainText()) {
-    DecodedFile file = DecodeFile(bytes, SystemCodePage());
-    bytes = std::string();
-    format.encoding = file.encoding;
-    format.ending = file.breaks.Majority();
-    format.mixedEndings = file.breaks.Mixed();
-    if (static_cast<long long>(file.text.size()) >= editor.MaxLength())
-      editor.SetMaxLength(static_cast<long>(file.text.size()) + 1);
-    if (!editor.StreamInText(file.text, progress)) throw LoadCancelled{};
-  } else {
-    // The limit also bounds rich text while it streams in; the text is never longer
-    // than the file.
-    if (static_cast<long long>(bytes.size()) >= editor.MaxLength())
-      editor.SetMaxLength(static_cast<long>(std::min<size_t>(bytes.size() + 1, 0x7FFFFFFE)));
-    if (!editor.StreamInRtf(bytes, progress)) throw LoadCancelled{};
+  if (!editor.IsPlainText()) {
+    FillEditorRtf(editor, bytes, progress);
+    return {};
   }
-  return format;
+  DecodedFile file = DecodeFile(bytes, SystemCodePage());
+  bytes = std::string();
+  FillEditor(editor, file.text, progress);
+  return FormatOf(file);
 }
 
 std::string DocumentBytes(const RichEditor& editor, const TextFormat& format, bool* lossy,

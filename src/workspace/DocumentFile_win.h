@@ -12,6 +12,7 @@ namespace workspace {
 
 // True exactly when the file's first five bytes are "{\rtf".
 bool IsRichTextFile(const std::wstring& path);
+bool IsRichText(std::string_view bytes);
 
 // One spelling per existing file: the full, long form with each part as it is on
 // disk. A path that cannot be resolved comes back unchanged.
@@ -40,6 +41,13 @@ TextFormat LoadDocument(RichEditor& editor, const std::wstring& path, const Stre
 
 // Thrown when the user stopped a load; the half-loaded editor is to be discarded.
 struct LoadCancelled {};
+
+// The two halves of LoadDocument for a file already read: how a decoded plain text
+// is to be written back, and filling the empty editor (plain text already decoded, or
+// RTF), its limit raised first when the text is longer.
+TextFormat FormatOf(const DecodedFile& file);
+void FillEditor(RichEditor& editor, std::wstring_view text, const StreamProgress& progress = {});
+void FillEditorRtf(RichEditor& editor, std::string_view rtf, const StreamProgress& progress = {});
 
 // Writes the editor's content in its format: RTF, or plain text in `format`'s
 // encoding and line breaks. The new content goes to a temporary file in the same

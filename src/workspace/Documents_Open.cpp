@@ -210,16 +210,14 @@ bool Documents::OpenInBackground(const std::wstring& name) {
   auto pending = std::make_unique<PendingLoad>();
   std::string bytes = ReadFileBytes(name);
   TextFormat format;
-  pending->rich = bytes.size() >= 5 && bytes.compare(0, 5, "{\\rtf") == 0;
+  pending->rich = IsRichText(bytes);
   if (pending->rich) {
     pending->rtf = std::move(bytes);
   } else {
     DecodedFile file = DecodeFile(bytes, SystemCodePage());
     // A log gets its time stamp as it opens, through the editor.
     if (IsLogText(std::wstring_view(file.text).substr(0, 5))) return false;
-    format.encoding = file.encoding;
-    format.ending = file.breaks.Majority();
-    format.mixedEndings = file.breaks.Mixed();
+    format = FormatOf(file);
     pending->text = std::move(file.text);
   }
   pending->readOnly = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
@@ -254,15 +252,10 @@ void Documents::Realize(int number) {
   MakeSlotWindows(*slot, !pending->rich);
   RichEditor& editor = slot->editor;
   MarkLoading(loading, slot->fileName, pending->rich, [&] {
-    if (pending->rich) {
-      if (static_cast<long long>(pending->rtf.size()) >= editor.MaxLength())
-        editor.SetMaxLength(static_cast<long>(pending->rtf.size() + 1));
-      editor.StreamInRtf(pending->rtf);
-    } else {
-      if (static_cast<long long>(pending->text.size()) >= editor.MaxLength())
-        editor.SetMaxLength(static_cast<long>(pending->text.size() + 1));
-      editor.StreamInText(pending->text);
-    }
+    if (pending->rich)
+      FillEditorRtf(editor, pending->rtf);
+    else
+      FillEditor(editor, pending->text);
   });
   editor.SetModified(false);
   editor.SetReadOnly(pending->readOnly);
@@ -290,7 +283,7 @@ void Documents::AfterOpen(int number, const std::wstring& name) {
   SetTabCaption(number, win::FileNamePart(name));
   editor.SetSelection(0, 0);
   // A file starting with ".LOG" gets the time and date on a line of its own at the end.
-  if (editor.TextRange(0, 4) == L".LOG" && (editor.TextLength() == 4 || editor.TextRange(4, 5) == L"\r")) {
+  if (IsLogText(editor.TextRange(0, 5))) {
     long end = editor.TextLength();
     editor.SetSelection(end, end);
     editor.ReplaceSelection(L"\r\n", true);
