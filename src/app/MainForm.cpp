@@ -343,7 +343,11 @@ void TMainForm::FormDestroy() {
 }
 
 bool TMainForm::FormCloseQuery() {
-  if (busy_) return false;
+  // A close sent by another program while a command, a prompt or the first tick is under
+  // way would destroy the window beneath the code waiting for the answer: the recovery
+  // question, for one, would find its store cleared (with the documents it was about
+  // to restore) and crash. The close waits for the user's answer.
+  if (busy_ || InModalWork()) return false;
   ModalScope scope(*this);
   if (!documents_.CloseEveryDocument(profile().Read(keys::ReOpenLast))) return false;
   opening_.HandBack();

@@ -79,6 +79,23 @@ TEST_F(JournalTest, WhatAnEditorLeftBehindComesBackOnYes) {
   EXPECT_EQ(Entries(), 1) << "now kept as this editor's own";
 }
 
+TEST_F(JournalTest, AClosingRequestDuringTheRestoreQuestionLosesNothing) {
+  // Another program (or a second close) asks the window to close while the question is
+  // up: the window stays, and Yes still restores the document.
+  LeaveBehind(L"Untitled01.txt", false, L"words left behind");
+  ScriptedPrompter::Expected ask;
+  ask.kind = ScriptedPrompter::Expected::Kind::Message;
+  ask.text = L"Tarnwick did not close properly. Restore 1 unsaved document(s)?";
+  ask.answer = win::Answer::Yes;
+  ask.during = [this] { ::SendMessageW(form().hwnd(), WM_CLOSE, 0, 0); };
+  prompter_.Expect(ask);
+  Start();
+  ASSERT_TRUE(form().hwnd() && ::IsWindow(form().hwnd()));
+  EXPECT_EQ(EditorText(), L"words left behind");
+  form().journal().Flush();
+  EXPECT_EQ(Entries(), 1) << "the restored document is kept in this editor's journal";
+}
+
 TEST_F(JournalTest, NoDiscardsWhatWasLeftBehind) {
   LeaveBehind(L"Untitled01.txt", false, L"scratch");
   prompter_.ExpectMessage(L"Tarnwick did not close properly. Restore 1 unsaved document(s)?", win::Answer::No);
