@@ -193,6 +193,21 @@ TextFormat Documents::LoadMarked(RichEditor& editor, const std::wstring& name, c
   return MarkLoading(loading, name, IsRichTextFile(name), [&] { return LoadDocument(editor, name, progress); });
 }
 
+void Documents::OpenTogether(const std::vector<std::wstring>& names) {
+  if (names.size() < 2) {
+    for (const std::wstring& name : names) OpenDocument(name);
+    return;
+  }
+  BeginBatch();
+  try {
+    for (const std::wstring& name : names) OpenDocument(name);
+  } catch (...) {
+    EndBatch(true);
+    throw;
+  }
+  EndBatch(true);
+}
+
 bool Documents::OpenInBackground(const std::wstring& name) {
   // Making and filling the controls is most of what opening many documents costs, and
   // most of those tabs are never looked at in a session: a small document opened among
@@ -322,10 +337,7 @@ void Documents::FileMenuOpenClick(const Sender&) {
     openFilterIndex_ = request.filterIndex;
     HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
     LimitReported = false;
-    for (const std::wstring& file : request.fileNames) {
-      OpenDocument(file);
-      ::UpdateWindow(frame_.Window());
-    }
+    OpenTogether(request.fileNames);
     ::SetCursor(previous);
     if (!request.fileNames.empty() && frame_.Profile().Read(keys::ToolBarMenus))
       workspace::RecordFolder(frame_.Profile(), win::FolderPart(request.fileNames.front()), request.filterIndex);

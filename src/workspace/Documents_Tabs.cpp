@@ -60,15 +60,16 @@ void Documents::OnDropFiles(HDROP drop) {
   UINT count = ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
   if (frame_.Profile().Read(keys::AfterDropSetToTop)) ::SetForegroundWindow(frame_.Window());
   LimitReported = false;
+  std::vector<std::wstring> names;
   for (UINT i = 0; i < count; ++i) {
     UINT length = ::DragQueryFileW(drop, i, nullptr, 0);
     std::wstring name(length + 1, L'\0');
     ::DragQueryFileW(drop, i, name.data(), length + 1);
     name.resize(length);
-    OpenDocument(name);
-    ::UpdateWindow(frame_.Window());
+    names.push_back(std::move(name));
   }
   ::DragFinish(drop);
+  OpenTogether(names);
   FocusActiveEditor();
   ::DragAcceptFiles(pageControl_, TRUE);
 }

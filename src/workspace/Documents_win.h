@@ -113,7 +113,9 @@ class Documents : public DocumentHost {
   // their tab is shown.
   void BeginBatch();
   void EndBatch(bool finished);
-  bool InBatch() const { return inBatch_; }
+  // Opens several files as one batch (files chosen together in the Open dialog, or
+  // dropped together).
+  void OpenTogether(const std::vector<std::wstring>& names);
   // The spelling of `name` on disk (ShellPathName); in a batch the folders resolved
   // before are reused.
   std::wstring CanonicalName(const std::wstring& name);

@@ -198,6 +198,9 @@ TEST_F(DocumentsTest, OpenDialogOpensEverySelectedFileAndRecordsTheFirstFolder) 
   prompter_.ExpectOpen({a, b, c}, 2);
   form().RunCommand(command::FileMenuOpen);
   EXPECT_EQ(form().documents().TabCount(), 3);
+  EXPECT_EQ(EditorText(), L"c") << "the last one chosen is shown";
+  form().documents().ActivateTab(1);
+  EXPECT_EQ(EditorText(), L"b");
   EXPECT_EQ(IniValue(L"History", L"File0"), c);
   EXPECT_EQ(IniValue(L"History", L"File2"), a);
   EXPECT_EQ(IniValue(L"DirHistory", L"Dir0"), folder_.path());
