@@ -109,7 +109,7 @@ void FileFunctions::MoveCopy(int number, bool copy) {
 void FileFunctions::MarkOverwritten(int sourceSlot, const std::wstring& destination) {
   for (int tab = 0; tab < documents_.TabCount(); ++tab) {
     int number = documents_.SlotOfTab(tab);
-    workspace::DocumentSlot* other = documents_.Slot(number);
+    workspace::DocumentSlot* other = documents_.SlotAsIs(number);  // only its name and a flag
     if (number == sourceSlot || !other || !other->hasFile || !win::EqualsNoCase(other->fileName, destination))
       continue;
     other->changedOnDisk = true;

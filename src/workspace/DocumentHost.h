@@ -11,8 +11,12 @@ namespace workspace {
 class DocumentHost {
  public:
   virtual int ActiveSlotNumber() const = 0;
-  // The slot with this number, or nullptr when none is open there.
+  // The slot with this number, or nullptr when none is open there. A document opened
+  // in the background gets its editor now.
   virtual DocumentSlot* Slot(int number) = 0;
+  // The slot as it is: a document opened in the background may have no editor yet
+  // (`pending`), and is unmodified then.
+  virtual DocumentSlot* SlotAsIs(int number) const = 0;
   virtual int TabCount() const = 0;
   virtual int SlotOfTab(int tabIndex) const = 0;
   virtual int TabIndexOfSlot(int slot) const = 0;

@@ -58,11 +58,8 @@ class Documents : public DocumentHost {
   bool PlaySoundsOn = false;
 
   int ActiveSlotNumber() const override { return ActiveSlot; }
-  // The slot with its editor: a document still waiting for one (opened among many and
-  // never shown) gets it now.
   DocumentSlot* Slot(int number) override;
-  // The slot as it is: a waiting document has no editor yet (and is unmodified).
-  DocumentSlot* SlotAsIs(int number) const {
+  DocumentSlot* SlotAsIs(int number) const override {
     return number >= 0 && number < kSlotCount ? slots_[static_cast<size_t>(number)].get() : nullptr;
   }
   // Makes the page, panel and editor of a waiting document and fills the editor.
