@@ -121,8 +121,8 @@ Printing::Printing(workspace::Frame& frame, workspace::DocumentHost& documents, 
   // first call): the first window shows the commands as if a printer were there. The
   // commands themselves always ask.
   Rule printer = [this] { return !spoolerAsked_ || HasPrinter(); };
-  auto hint = [this](const wchar_t* usual) {
-    return [this, usual]() -> const wchar_t* { return !spoolerAsked_ || HasPrinter() ? usual : kNoPrinterHint; };
+  auto hint = [printer](const wchar_t* usual) {
+    return [printer, usual]() -> const wchar_t* { return printer() ? usual : kNoPrinterHint; };
   };
   commands.Add({
       {FileMenuPrint, L"FileMenuPrint", L"&Print...", Ctrl('P'), L"Print the document.", 12,

@@ -80,8 +80,7 @@ void Documents::OpenDocument(std::wstring name) {
   int previous = ActiveSlot;
   std::optional<std::pair<int, bool>> taken = TakeSlot();
   if (!taken) {
-    if (!LimitReported) ReportLimit();
-    LimitReported = true;
+    ReportLimitOnce();
     return;
   }
   if (!LoadIntoSlot(taken->first, taken->second, name, previous)) return;
@@ -125,10 +124,17 @@ bool Documents::CheckOpenable(const std::wstring& name) {
   return true;
 }
 
-std::optional<std::pair<int, bool>> Documents::TakeSlot() {
+int Documents::UntouchedTab() const {
   for (int tab = 0, count = TabCount(); tab < count; ++tab) {
+    const DocumentSlot* slot = SlotAsIs(SlotOfTab(tab));
+    if (slot && !slot->hasFile && !slot->editor.Modified()) return tab;
+  }
+  return -1;
+}
+
+std::optional<std::pair<int, bool>> Documents::TakeSlot() {
+  if (int tab = UntouchedTab(); tab >= 0) {
     DocumentSlot* slot = SlotAsIs(SlotOfTab(tab));
-    if (!slot || slot->hasFile || slot->editor.Modified()) continue;
     TabCtrl_SetCurSel(pageControl_, tab);
     ActiveSlot = slot->number;
     ShowActivePage();
@@ -213,11 +219,7 @@ bool Documents::OpenInBackground(const std::wstring& name) {
   // most of those tabs are never looked at in a session: a small document opened among
   // others has its file read now (later changes on disk do not reach it, as with any
   // open document) and its tab made; Realize does the rest.
-  if (!inBatch_) return false;
-  for (int tab = 0, count = TabCount(); tab < count; ++tab) {
-    const DocumentSlot* slot = SlotAsIs(SlotOfTab(tab));
-    if (slot && !slot->hasFile && !slot->editor.Modified()) return false;  // TakeSlot reuses that tab
-  }
+  if (!inBatch_ || UntouchedTab() >= 0) return false;  // TakeSlot gives that tab a file as usual
   WIN32_FILE_ATTRIBUTE_DATA data{};
   if (!::GetFileAttributesExW(name.c_str(), GetFileExInfoStandard, &data)) return false;
   unsigned long long size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
@@ -236,10 +238,9 @@ bool Documents::OpenInBackground(const std::wstring& name) {
     pending->text = std::move(file.text);
   }
   pending->readOnly = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
-  auto free = workspace::LowestFreeSlot([this](int n) { return slots_[static_cast<size_t>(n)] != nullptr; });
+  std::optional<int> free = FreeSlot();
   if (!free) {
-    if (!LimitReported) ReportLimit();
-    LimitReported = true;
+    ReportLimitOnce();
     return true;
   }
   int number = *free;

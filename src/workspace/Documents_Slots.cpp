@@ -122,17 +122,14 @@ void Documents::MakeSlotWindows(DocumentSlot& slot, bool plain) {
   slot.insertMode = true;
   // The page gets its size (hidden) once its editor is in it, so that the editor fills
   // it and a text loaded next is laid out once, at the size it is shown in.
-  RECT r;
-  ::GetClientRect(pageControl_, &r);
-  TabCtrl_AdjustRect(pageControl_, FALSE, &r);
-  ::SetWindowPos(slot.page, nullptr, r.left, r.top, std::max<int>(0, r.right - r.left),
-                 std::max<int>(0, r.bottom - r.top), SWP_NOACTIVATE | SWP_NOZORDER);
+  RECT r = PageArea();
+  ::SetWindowPos(slot.page, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOACTIVATE | SWP_NOZORDER);
   win::Relayout(slot.page);
   win::Relayout(slot.panel);
 }
 
 bool Documents::NewDocument(int format, const std::wstring& extension) {
-  auto free = workspace::LowestFreeSlot([this](int n) { return slots_[static_cast<size_t>(n)] != nullptr; });
+  std::optional<int> free = FreeSlot();
   if (!free) return false;
   int number = *free;
   ActiveSlot = number;
@@ -162,11 +159,9 @@ void Documents::ShowActivePage() {
     if (!slot) continue;
     bool active = slot->number == ActiveSlot;
     if (active) {
-      RECT r;
-      ::GetClientRect(pageControl_, &r);
-      TabCtrl_AdjustRect(pageControl_, FALSE, &r);
-      ::SetWindowPos(slot->page, HWND_TOP, r.left, r.top, std::max<int>(0, r.right - r.left),
-                     std::max<int>(0, r.bottom - r.top), SWP_SHOWWINDOW | SWP_NOACTIVATE);
+      RECT r = PageArea();
+      ::SetWindowPos(slot->page, HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_SHOWWINDOW | SWP_NOACTIVATE);
     } else if (::GetWindowLongW(slot->page, GWL_STYLE) & WS_VISIBLE) {
       ::ShowWindow(slot->page, SW_HIDE);
     }
@@ -395,6 +390,15 @@ void Documents::ReportLimit() {
   frame_.Prompter().Message({frame_.Window(), L"You have reached the limit of opened files."});
 }
 
+void Documents::ReportLimitOnce() {
+  if (!LimitReported) ReportLimit();
+  LimitReported = true;
+}
+
+std::optional<int> Documents::FreeSlot() const {
+  return workspace::LowestFreeSlot([this](int n) { return slots_[static_cast<size_t>(n)] != nullptr; });
+}
+
 void Documents::ReplaceSlotEditor(int number, const std::function<void(RichEditor&)>& fill) {
   DocumentSlot* slot = Slot(number);
   if (!slot) return;
@@ -411,15 +415,21 @@ namespace workspace {
 
 void Documents::LayoutPages() {
   if (!pageControl_) return;
-  RECT r;
-  ::GetClientRect(pageControl_, &r);
-  TabCtrl_AdjustRect(pageControl_, FALSE, &r);
+  RECT r = PageArea();
   for (auto& slot : slots_) {
     if (!slot || !slot->page) continue;
     if (slot->number == ActiveSlot || (::GetWindowLongW(slot->page, GWL_STYLE) & WS_VISIBLE))
-      ::MoveWindow(slot->page, r.left, r.top, std::max<int>(0, r.right - r.left), std::max<int>(0, r.bottom - r.top),
-                   TRUE);
+      ::MoveWindow(slot->page, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
   }
+}
+
+RECT Documents::PageArea() const {
+  RECT r;
+  ::GetClientRect(pageControl_, &r);
+  TabCtrl_AdjustRect(pageControl_, FALSE, &r);
+  r.right = std::max(r.right, r.left);
+  r.bottom = std::max(r.bottom, r.top);
+  return r;
 }
 
 }  // namespace workspace

@@ -99,6 +99,8 @@ class Documents : public DocumentHost {
   void MakeTempFileName();
   const std::wstring& TempFileOf(int slot);
   void ReportLimit();
+  // Reports the limit unless it was reported already (LimitReported).
+  void ReportLimitOnce();
   // The tab of a document whose name equals `name` (already canonical), or -1.
   int FindOpenTab(const std::wstring& name) const;
   // Status panels: the caret, insert mode, format, file name and encoding.
@@ -202,6 +204,11 @@ class Documents : public DocumentHost {
   bool CheckOpenable(const std::wstring& name);
   // A slot for the file: an untouched untitled tab, else a new one; nullopt at the limit.
   std::optional<std::pair<int, bool>> TakeSlot();
+  // The first tab of an untitled document never edited, or -1.
+  int UntouchedTab() const;
+  std::optional<int> FreeSlot() const;
+  // The tab control's display area, where the pages go.
+  RECT PageArea() const;
   // In a batch, a small file gets its tab and waits for its editor; false when it is
   // to be loaded as usual.
   bool OpenInBackground(const std::wstring& name);
