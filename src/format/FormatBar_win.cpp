@@ -255,15 +255,17 @@ void FormatBar::SetBoxColor(COLORREF color) {
   if (colorBrush_ && color == boxColor_) return;
   boxColor_ = color;
   colorBrush_.reset(::CreateSolidBrush(color));
-  ::InvalidateRect(colorBox_, nullptr, TRUE);
+  // Until the boxes are made (AddBoxes) there is nothing to repaint, and a null window
+  // would have every window on the desktop repainted.
+  if (colorBox_) ::InvalidateRect(colorBox_, nullptr, TRUE);
 }
 
 void FormatBar::SetBoxBackground(COLORREF color) {
   if (boxBrush_ && color == boxBackground_) return;
   boxBackground_ = color;
   boxBrush_.reset(::CreateSolidBrush(color));
-  ::InvalidateRect(fontBox_, nullptr, TRUE);
-  ::InvalidateRect(sizeBox_, nullptr, TRUE);
+  if (fontBox_) ::InvalidateRect(fontBox_, nullptr, TRUE);
+  if (sizeBox_) ::InvalidateRect(sizeBox_, nullptr, TRUE);
   if (sizeEdit_) ::InvalidateRect(sizeEdit_, nullptr, TRUE);
 }
 
