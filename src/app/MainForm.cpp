@@ -188,8 +188,10 @@ bool TMainForm::Create() {
 }
 
 void TMainForm::Show(int showCommand) {
+  // The window answers as soon as it is on screen; the first document's editor is made
+  // next, and the frame and the editor are painted together once nothing else waits.
   ::ShowWindow(hwnd(), showCommand);
-  ::UpdateWindow(hwnd());
+  ::PostMessageW(hwnd(), kShowFirstDocument, 0, 0);
 }
 
 void TMainForm::FormCreate() {
@@ -208,7 +210,7 @@ void TMainForm::FormCreate() {
   toolBar_.Build();
 
   ::SetTimer(hwnd(), kMainTimer, 1, nullptr);
-  documents_.NewDocument(0, L"txt");
+  documents_.FirstDocument();
   win::MessageLoop::SetIdle([this] { CommandStatesChanged(); });
   LayoutFrame();
 }
@@ -398,6 +400,9 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       LayoutFrame();
+      return 0;
+    case kShowFirstDocument:
+      documents_.ShowFirstDocument();
       return 0;
     case kTrayMessage:
       tray_.OnMessage(lParam, trayMenu_.get(), [this](POINT point) { ShowPopupMenu(command::kTrayMenu, point); });

@@ -47,6 +47,8 @@ class TMainForm : public win::Window, public workspace::Frame, public dialogs::S
   static constexpr UINT_PTR kTrayTimer = chrome::Tray::kTimer;
   static constexpr UINT_PTR kOpenTimer = OpeningQueue::kTimer;
   static constexpr UINT kTrayMessage = chrome::Tray::kMessage;
+  // Posted by Show: the first document's editor is made once the window is on screen.
+  static constexpr UINT kShowFirstDocument = WM_APP + 1;
   explicit TMainForm(AppContext& context);
   ~TMainForm() override;
 

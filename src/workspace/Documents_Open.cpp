@@ -267,12 +267,14 @@ void Documents::Realize(int number) {
   slot->changeAttached = false;
   MakeSlotWindows(*slot, !pending->rich);
   RichEditor& editor = slot->editor;
-  MarkLoading(loading, slot->fileName, pending->rich, [&] {
-    if (pending->rich)
-      FillEditorRtf(editor, pending->rtf);
-    else
-      FillEditor(editor, pending->text);
-  });
+  if (slot->hasFile) {
+    MarkLoading(loading, slot->fileName, pending->rich, [&] {
+      if (pending->rich)
+        FillEditorRtf(editor, pending->rtf);
+      else
+        FillEditor(editor, pending->text);
+    });
+  }
   editor.SetModified(false);
   editor.SetReadOnly(pending->readOnly);
   editor.SetSelection(0, 0);

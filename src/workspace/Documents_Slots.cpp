@@ -153,6 +153,23 @@ bool Documents::NewDocument(int format, const std::wstring& extension) {
   return true;
 }
 
+void Documents::FirstDocument() {
+  int number = FreeSlot().value_or(0);
+  ActiveSlot = number;
+  auto slot = std::make_unique<DocumentSlot>();
+  slot->number = number;
+  slot->fileName = workspace::UntitledName(number, L"txt");
+  slot->hasFile = false;
+  slot->pending = std::make_unique<PendingLoad>();
+  std::wstring caption = slot->fileName;
+  slots_[static_cast<size_t>(number)] = std::move(slot);
+  TabCtrl_SetCurSel(pageControl_, InsertTab(number, caption, TabImages ? 0 : -1));
+}
+
+void Documents::ShowFirstDocument() {
+  if (TabCtrl_GetCurSel(pageControl_) >= 0) PageControlChange();
+}
+
 void Documents::ShowActivePage() {
   Realize(ActiveSlot);
   for (auto& slot : slots_) {
@@ -306,7 +323,8 @@ void Documents::SelectAfterClose(int oldTabIndex) {
 }
 
 void Documents::FocusActiveEditor() {
-  DocumentSlot* slot = Slot(ActiveSlot);
+  // A document still waiting for its editor gets the keyboard once it is shown.
+  DocumentSlot* slot = SlotAsIs(ActiveSlot);
   if (slot && slot->editor) ::SetFocus(slot->editor.hwnd());
 }
 

@@ -85,6 +85,11 @@ class Documents : public DocumentHost {
     return Progress(text, name, busy, false);
   }
   bool NewDocument(int format, const std::wstring& extension) override;
+  // The untitled document the window starts with: its tab now, its page and editor
+  // once the window is on screen (ShowFirstDocument) or as soon as something reaches
+  // it; the first rich-edit control is much of what a start costs.
+  void FirstDocument();
+  void ShowFirstDocument();
   const std::wstring& SaveFilter() const override { return saveFilter_; }
   const std::wstring& SaveInitialDir() const override { return saveInitialDir_; }
 

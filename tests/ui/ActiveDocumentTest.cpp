@@ -62,6 +62,31 @@ TEST_F(ActiveDocumentTest, AHandOffDuringTheSavePromptWaitsAndTheAnswerGoesToThe
   }
 }
 
+TEST_F(ActiveDocumentTest, TheFirstDocumentGetsItsEditorOnceTheWindowShowsAndTakesTheKeys) {
+  form_ = std::make_unique<app::TMainForm>(context_);
+  ASSERT_TRUE(form_->Create());
+  workspace::Documents& documents = form().documents();
+  ASSERT_EQ(documents.TabCount(), 1);
+  EXPECT_TRUE(documents.SlotAsIs(documents.ActiveSlot)->pending) << "made before the window shows";
+  form_->Show(SW_SHOW);
+  ::SetForegroundWindow(form().hwnd());
+  ASSERT_TRUE(PumpUntil([this] { return !form_->FirstTickPending(); }));
+
+  const workspace::DocumentSlot& slot = *documents.SlotAsIs(documents.ActiveSlot);
+  ASSERT_FALSE(slot.pending);
+  EXPECT_TRUE(::IsWindowVisible(slot.editor.hwnd()));
+  RECT panel{}, shown{};
+  ::GetClientRect(slot.panel, &panel);
+  ::GetWindowRect(slot.editor.hwnd(), &shown);
+  EXPECT_EQ(shown.right - shown.left, panel.right) << "the editor fills its panel";
+  EXPECT_EQ(::GetFocus(), slot.editor.hwnd());
+  EXPECT_EQ(form().StatusText(2), L"Plain Text");
+  EXPECT_EQ(form().StatusText(3), slot.fileName);
+  ::SendMessageW(slot.editor.hwnd(), WM_CHAR, L'x', 0);
+  EXPECT_EQ(EditorText(), L"x");
+  EXPECT_TRUE(editor().Modified());
+}
+
 TEST_F(ActiveDocumentTest, TheKeyboardFollowsTheDocumentShownOnEveryPath) {
   std::wstring a = MakeFile(L"a.txt", "a"), b = MakeFile(L"b.txt", "b"), c = MakeFile(L"c.txt", "c");
   Start();
