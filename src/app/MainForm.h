@@ -164,6 +164,7 @@ class TMainForm : public win::Window, public workspace::Frame, public dialogs::S
   void RestoreApplication();
   void SaveWindowState();
   void SetAppIcon(int icon);
+  HICON TrayIcon() const;  // the small icon the window shows
 
   // menus and commands
   void BuildMenus();
@@ -225,6 +226,7 @@ class TMainForm : public win::Window, public workspace::Frame, public dialogs::S
   win::UniqueMenu tabMenu_, editorPopup_, trayMenu_;
   HACCEL accelerators_ = nullptr;
   win::UniqueIcon appIcon_, appIconSmall_;
+  int windowIcon_ = 0;  // the Icon setting the window shows; 0 is its class's icon
 };
 
 }  // namespace app

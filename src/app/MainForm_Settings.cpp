@@ -8,7 +8,8 @@ namespace app {
 namespace keys = config::keys;
 
 void TMainForm::SetAppIcon(int icon) {
-  if (icon < 0 || icon >= 1000) return;
+  // The window shows its class's icon, the first, until another is chosen.
+  if (icon < 0 || icon >= 1000 || icon == windowIcon_) return;
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
   win::UniqueIcon big(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP_BASE + icon), IMAGE_ICON,
                                                       ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON),
@@ -17,6 +18,7 @@ void TMainForm::SetAppIcon(int icon) {
                                                         ::GetSystemMetrics(SM_CXSMICON),
                                                         ::GetSystemMetrics(SM_CYSMICON), 0)));
   // The window keeps using the old icons until it has the new ones.
+  if (big && small) windowIcon_ = icon;
   if (big) {
     ::SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
     appIcon_ = std::move(big);
@@ -25,6 +27,11 @@ void TMainForm::SetAppIcon(int icon) {
     ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
     appIconSmall_ = std::move(small);
   }
+}
+
+HICON TMainForm::TrayIcon() const {
+  if (appIconSmall_ || appIcon_) return appIconSmall_ ? appIconSmall_.get() : appIcon_.get();
+  return reinterpret_cast<HICON>(::GetClassLongPtrW(hwnd(), GCLP_HICONSM));
 }
 
 dialogs::WindowState TMainForm::CurrentWindowState() const {
@@ -55,7 +62,7 @@ void TMainForm::SettingsAccepted(bool toolBarChanged, bool) {
   for (unsigned top = command::kFileMenu; top <= command::kHelpMenu; ++top)
     menuPictures_.SetCommandPictures(topMenus_[top]);
   ::DrawMenuBar(hwnd());
-  if (context_.trayMode) tray_.SetIcon(appIconSmall_ ? appIconSmall_.get() : appIcon_.get());
+  if (context_.trayMode) tray_.SetIcon(TrayIcon());
   // The tabs took their look when OK was pressed; their rows may have changed the
   // room left for the pages.
   LayoutFrame();

@@ -70,7 +70,7 @@ void TMainForm::FirstTickSetUp() {
     LONG style = ::GetWindowLongW(documents_.PageControl(), GWL_STYLE);
     ::SetWindowLongW(documents_.PageControl(), GWL_STYLE, style | TCS_MULTILINE);
   }
-  if (context_.trayMode) tray_.Create(appIconSmall_ ? appIconSmall_.get() : appIcon_.get());
+  if (context_.trayMode) tray_.Create(TrayIcon());
   documents_.LoadFileTypes();
   showHints_ = profile().Read(keys::ShowHints);
   toolBar_.showTips = showHints_;

@@ -47,7 +47,7 @@ Window::~Window() {
   }
 }
 
-void Window::RegisterClassOnce(const wchar_t* className, UINT style, HBRUSH background, HICON icon) {
+void Window::RegisterClassOnce(const wchar_t* className, UINT style, HBRUSH background, HICON icon, HICON smallIcon) {
   WNDCLASSEXW existing{sizeof(existing)};
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
   if (::GetClassInfoExW(instance, className, &existing)) return;
@@ -58,6 +58,7 @@ void Window::RegisterClassOnce(const wchar_t* className, UINT style, HBRUSH back
   wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   wc.hbrBackground = background;
   wc.hIcon = icon;
+  wc.hIconSm = smallIcon;
   wc.lpszClassName = className;
   ::RegisterClassExW(&wc);
 }

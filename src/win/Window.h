@@ -19,7 +19,7 @@ class Window {
 
   // Registers a window class served by this base once per process.
   static void RegisterClassOnce(const wchar_t* className, UINT style = CS_DBLCLKS, HBRUSH background = nullptr,
-                                HICON icon = nullptr);
+                                HICON icon = nullptr, HICON smallIcon = nullptr);
 
  protected:
   HWND CreateHandle(DWORD exStyle, const wchar_t* className, const wchar_t* title, DWORD style, int x, int y, int width,

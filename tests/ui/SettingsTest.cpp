@@ -140,6 +140,9 @@ TEST_F(SettingsTest, OkWithoutChangesKeepsEveryStoredValue) {
 
 TEST_F(SettingsTest, OkWritesTheChoicesAndTheWindowFollows) {
   Start();
+  // The first icon is the window class's; a window with it was sent none.
+  EXPECT_TRUE(::GetClassLongPtrW(form().hwnd(), GCLP_HICONSM));
+  EXPECT_FALSE(::SendMessageW(form().hwnd(), WM_GETICON, ICON_SMALL, 0));
   ini_->WriteText(L"Main", L"ReOpenLast", L"1");
   ini_->WriteText(L"ReOpenLast", L"Count", L"1");
   prompter_.ExpectMessage(L"The next time you start Tarnwick,\na System Tray icon will be used.");
@@ -176,6 +179,8 @@ TEST_F(SettingsTest, OkWritesTheChoicesAndTheWindowFollows) {
   EXPECT_EQ(IniValue(L"Main", L"UseSystemTray"), L"1");
   EXPECT_EQ(IniValue(L"Main", L"TimeFormat"), L"2");
   EXPECT_EQ(IniValue(L"Main", L"Icon"), L"2");
+  EXPECT_TRUE(::SendMessageW(form().hwnd(), WM_GETICON, ICON_BIG, 0)) << "the window took the icon chosen";
+  EXPECT_TRUE(::SendMessageW(form().hwnd(), WM_GETICON, ICON_SMALL, 0));
   EXPECT_EQ(IniValue(L"ReOpenLast", L"Count"), L"<absent>") << "the saved list is erased at once";
   EXPECT_TRUE(::GetWindowLongW(form().PageControl(), GWL_STYLE) & TCS_BOTTOM) << "the tabs moved below";
   EXPECT_EQ(IniValue(L"Main", L"ToolBar").substr(0, 5), L"11111");
