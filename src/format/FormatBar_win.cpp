@@ -87,13 +87,16 @@ void FormatBar::AddBoxes() {
   CreateBoxes();
   CreateTips();
   LayOut();
+  // Made and placed hidden, then shown: a combo box made or moved on screen costs
+  // Wine several times as much.
+  for (HWND box : {fontBox_, sizeBox_, colorBox_}) ::ShowWindow(box, SW_SHOWNA);
   ::RedrawWindow(hwnd(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void FormatBar::CreateBoxes() {
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
   auto box = [&](DWORD style, int id) {
-    HWND control = ::CreateWindowExW(0, WC_COMBOBOXW, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | style, 0,
+    HWND control = ::CreateWindowExW(0, WC_COMBOBOXW, L"", WS_CHILD | WS_VSCROLL | WS_TABSTOP | style, 0,
                                      0, 10, 200, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
                                      nullptr);
     ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
