@@ -26,19 +26,17 @@ bool IsMainWindow(HWND hwnd) {
          bench::ClassOf(hwnd) != L"TSplashScreen";
 }
 
-BOOL CALLBACK FindEditor(HWND child, LPARAM found) {
-  std::wstring name = bench::ClassOf(child);
-  if (::IsWindowVisible(child) && (name == L"Edit" || name.rfind(L"RICHEDIT", 0) == 0)) {
-    *reinterpret_cast<bool*>(found) = true;
-    return FALSE;
+// A visible edit or rich-edit control anywhere under `window`.
+bool HasVisibleEditor(HWND window, int depth = 0) {
+  for (HWND child = ::GetWindow(window, GW_CHILD); child && depth < 6; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    if (!(::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE)) continue;
+    std::wstring name = bench::ClassOf(child);
+    // Notepad's edit control is a child of its main window; one further down (in a
+    // combo box) is no text editor. Wine spells the rich-edit class "RichEdit50W".
+    if ((name == L"Edit" && depth == 0) || _wcsnicmp(name.c_str(), L"RichEdit", 8) == 0) return true;
+    if (HasVisibleEditor(child, depth + 1)) return true;
   }
-  return TRUE;
-}
-
-bool HasVisibleEditor(HWND window) {
-  bool found = false;
-  ::EnumChildWindows(window, &FindEditor, reinterpret_cast<LPARAM>(&found));
-  return found;
+  return false;
 }
 
 bool Measure(const std::wstring& exe, Timing& timing) {
