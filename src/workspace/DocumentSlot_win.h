@@ -21,9 +21,10 @@ struct TextFormat {
   bool mixedEndings = false;  // the file mixed kinds; saving writes `ending` throughout
 };
 
-// A document opened among many whose tab has not been shown yet: its text waits here
-// as read from the file, and its page, panel and editor are made when the tab is
-// first shown or a command reaches the document.
+// A document opened among many whose tab has not been shown yet (or the untitled one a
+// start begins with, until the window is on screen): its text waits here as read from
+// the file, and its page, panel and editor are made when the tab is first shown or a
+// command reaches the document.
 struct PendingLoad {
   bool rich = false;
   std::string rtf;    // rich text as read
