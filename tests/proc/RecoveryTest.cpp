@@ -77,6 +77,9 @@ TEST(Recovery, EditsOfAKilledEditorComeBackOnYesAndGoOnNo) {
   {
     Editor editor(exe, a);
     ASSERT_NE(editor.main(), nullptr);
+    // Both are to be typed into: handed over in the same tick as the command line, b
+    // would be shown and a left waiting for its editor in the background.
+    ASSERT_TRUE(WaitFor([&] { return Holds(EditorTexts(editor.main()), {L"a"}); }));
     proctest::Run(exe, b);  // handed over to the running editor
     ASSERT_TRUE(WaitFor([&] { return Holds(EditorTexts(editor.main()), {L"a", L"b"}); }));
     for (HWND control : ChildrenOf(editor.main(), L"RICHEDIT50W")) ::PostMessageW(control, WM_CHAR, L'x', 1);
@@ -120,6 +123,7 @@ TEST(Recovery, AFileThatBringsTheEditorDownCostsTheOtherDocumentsNothing) {
   {
     Editor editor(exe, a);
     ASSERT_NE(editor.main(), nullptr);
+    ASSERT_TRUE(WaitFor([&] { return Holds(EditorTexts(editor.main()), {L"a"}); }));  // as above
     proctest::Run(exe, b);
     ASSERT_TRUE(WaitFor([&] { return Holds(EditorTexts(editor.main()), {L"a", L"b"}); }));
     for (HWND control : ChildrenOf(editor.main(), L"RICHEDIT50W")) ::PostMessageW(control, WM_CHAR, L'x', 1);
