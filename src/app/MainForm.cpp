@@ -163,12 +163,8 @@ TMainForm::~TMainForm() {
 bool TMainForm::Create() {
   // The class carries the first program icon, the one most windows keep: under Wine
   // every WM_SETICON converts the icons for X once more before the window can show.
-  auto classIcon = [](int size) {
-    return static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP_BASE), IMAGE_ICON,
-                                           ::GetSystemMetrics(size), ::GetSystemMetrics(size), LR_SHARED));
-  };
-  RegisterClassOnce(kClassName, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), classIcon(SM_CXICON),
-                    classIcon(SM_CXSMICON));
+  RegisterClassOnce(kClassName, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                    LoadProgramIcon(0, false, LR_SHARED), LoadProgramIcon(0, true, LR_SHARED));
   int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
   int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
   win::StoredPlacement stored;

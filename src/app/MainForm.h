@@ -164,6 +164,8 @@ class TMainForm : public win::Window, public workspace::Frame, public dialogs::S
   void RestoreApplication();
   void SaveWindowState();
   void SetAppIcon(int icon);
+  // The program icon of this Icon setting in the size of a window's big or small icon.
+  static HICON LoadProgramIcon(int icon, bool smallSize, UINT flags);
   HICON TrayIcon() const;  // the small icon the window shows
 
   // menus and commands

@@ -7,16 +7,17 @@
 namespace app {
 namespace keys = config::keys;
 
+HICON TMainForm::LoadProgramIcon(int icon, bool smallSize, UINT flags) {
+  return static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP_BASE + icon), IMAGE_ICON,
+                                         ::GetSystemMetrics(smallSize ? SM_CXSMICON : SM_CXICON),
+                                         ::GetSystemMetrics(smallSize ? SM_CYSMICON : SM_CYICON), flags));
+}
+
 void TMainForm::SetAppIcon(int icon) {
   // The window shows its class's icon, the first, until another is chosen.
   if (icon < 0 || icon >= 1000 || icon == windowIcon_) return;
-  HINSTANCE instance = ::GetModuleHandleW(nullptr);
-  win::UniqueIcon big(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP_BASE + icon), IMAGE_ICON,
-                                                      ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON),
-                                                      0)));
-  win::UniqueIcon small(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_APP_BASE + icon), IMAGE_ICON,
-                                                        ::GetSystemMetrics(SM_CXSMICON),
-                                                        ::GetSystemMetrics(SM_CYSMICON), 0)));
+  win::UniqueIcon big(LoadProgramIcon(icon, false, 0));
+  win::UniqueIcon small(LoadProgramIcon(icon, true, 0));
   // The window keeps using the old icons until it has the new ones.
   if (big && small) windowIcon_ = icon;
   if (big) {

@@ -243,19 +243,15 @@ bool Documents::OpenInBackground(const std::wstring& name) {
     ReportLimitOnce();
     return true;
   }
-  int number = *free;
   auto slot = std::make_unique<DocumentSlot>();
-  slot->number = number;
+  slot->number = *free;
   slot->fileName = name;
   slot->hasFile = true;
   slot->format = format;
   int image = TabImages ? TabImageIndex(false, pending->readOnly) : -1;
   slot->pending = std::move(pending);
-  slots_[static_cast<size_t>(number)] = std::move(slot);
-  int index = InsertTab(number, win::FileNamePart(name), image);
+  AddWaitingSlot(std::move(slot), win::FileNamePart(name), image);
   // The last one of the batch is shown at its end (EndBatch).
-  ActiveSlot = number;
-  TabCtrl_SetCurSel(pageControl_, index);
   refreshPending_ = true;
   return true;
 }

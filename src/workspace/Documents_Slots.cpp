@@ -153,22 +153,24 @@ bool Documents::NewDocument(int format, const std::wstring& extension) {
   return true;
 }
 
-void Documents::FirstDocument() {
-  int number = FreeSlot().value_or(0);
-  ActiveSlot = number;
-  auto slot = std::make_unique<DocumentSlot>();
-  slot->number = number;
-  slot->fileName = workspace::UntitledName(number, L"txt");
-  slot->hasFile = false;
-  slot->pending = std::make_unique<PendingLoad>();
-  std::wstring caption = slot->fileName;
+void Documents::AddWaitingSlot(std::unique_ptr<DocumentSlot> slot, const std::wstring& caption, int image) {
+  int number = slot->number;
   slots_[static_cast<size_t>(number)] = std::move(slot);
-  TabCtrl_SetCurSel(pageControl_, InsertTab(number, caption, TabImages ? 0 : -1));
+  int index = InsertTab(number, caption, image);
+  ActiveSlot = number;
+  TabCtrl_SetCurSel(pageControl_, index);
 }
 
-void Documents::ShowFirstDocument() {
-  if (TabCtrl_GetCurSel(pageControl_) >= 0) PageControlChange();
+void Documents::FirstDocument() {
+  auto slot = std::make_unique<DocumentSlot>();
+  slot->number = FreeSlot().value_or(0);
+  slot->fileName = workspace::UntitledName(slot->number, L"txt");
+  slot->pending = std::make_unique<PendingLoad>();
+  std::wstring caption = slot->fileName;
+  AddWaitingSlot(std::move(slot), caption, TabImages ? 0 : -1);
 }
+
+void Documents::ShowFirstDocument() { PageControlChange(); }
 
 void Documents::ShowActivePage() {
   Realize(ActiveSlot);

@@ -218,6 +218,8 @@ class Documents : public DocumentHost {
   // to be loaded as usual.
   bool OpenInBackground(const std::wstring& name);
   int InsertTab(int number, const std::wstring& displayName, int image);
+  // Puts a document waiting for its editor in its slot, its tab last and selected.
+  void AddWaitingSlot(std::unique_ptr<DocumentSlot> slot, const std::wstring& caption, int image);
   // The page, panel and editor of a slot, in the look Tarnwick.ini gives new editors.
   void MakeSlotWindows(DocumentSlot& slot, bool plain);
 
