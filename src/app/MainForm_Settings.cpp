@@ -31,7 +31,8 @@ void TMainForm::SetAppIcon(int icon) {
 }
 
 HICON TMainForm::TrayIcon() const {
-  if (appIconSmall_ || appIcon_) return appIconSmall_ ? appIconSmall_.get() : appIcon_.get();
+  if (appIconSmall_) return appIconSmall_.get();
+  if (appIcon_) return appIcon_.get();
   return reinterpret_cast<HICON>(::GetClassLongPtrW(hwnd(), GCLP_HICONSM));
 }
 
